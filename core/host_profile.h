@@ -1,0 +1,34 @@
+// Everything that makes one host's add-in different from another's, as constants: the host
+// word, its built-in tabs, how its All menu is written, its content and its texts.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "core/content.h"
+#include "core/content_player.h"
+
+namespace trelvane {
+
+// One built-in tab: its display name, which is also its settings key, and its idMso.
+struct HostTab {
+  std::string_view name;
+  std::string_view id_mso;
+};
+
+struct HostProfile {
+  std::string_view host_word;         // looked for in Application.Name, case-sensitively
+  std::string_view application_name;  // the Name the real host reports
+  std::span<const HostTab> tabs;      // in table order
+  EmitterForms forms;
+  // The All menu: opened with this literal start tag, or with BeginMenu("All") when empty;
+  // closed with EndMenu, then followed by a spacer with this label when there is one.
+  std::string_view all_menu_start_tag;
+  std::optional<std::string_view> spacer_after_all_menu;
+  HostContent content;
+  std::string_view title;              // "Excel 2010 Trelvane": the product name
+  std::string_view uninstall_message;  // shown by Uninstall0
+};
+
+}  // namespace trelvane

@@ -1,0 +1,49 @@
+// GetRibbonXML: the whole ribbon document of one add-in, built afresh from the settings on every
+// call. A build either yields the complete document (or the empty string when the add-in is to
+// add nothing) or fails and yields no document at all.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/failure.h"
+#include "core/host_application.h"
+#include "core/host_profile.h"
+#include "core/markup_writer.h"
+#include "core/settings_store.h"
+
+namespace trelvane {
+
+// The customUI namespace of the first (2006) ribbon schema.
+inline constexpr std::string_view kCustomUiNamespace =
+    "http://schemas.microsoft.com/office/2006/01/customui";
+
+struct RibbonXml {
+  bool ok = false;
+  std::string document;  // when ok: the document, or empty for "nothing to add"
+  Failure failure;       // when not ok
+};
+
+// The markup state of one add-in instance: its writer, with the buffer and counters.
+class RibbonBuilder {
+ public:
+  explicit RibbonBuilder(const HostProfile& host) : host_(host) {}
+
+  // `application` may be null (not connected yet): the build then fails as the host-name
+  // test cannot be made. Never throws.
+  RibbonXml GetRibbonXML(HostApplication* application, SettingsStore& store) noexcept;
+
+  const HostProfile& host() const { return host_; }
+  const MarkupWriter& writer() const { return writer_; }
+
+ private:
+  // The document, or nothing for "add nothing"; throws BuildFailure.
+  std::optional<std::string> Build(HostApplication* application, SettingsStore& store);
+  void WriteTabs(const class Settings& settings);
+  void WriteMenuBox(const class Settings& settings);
+
+  const HostProfile& host_;
+  MarkupWriter writer_;
+};
+
+}  // namespace trelvane

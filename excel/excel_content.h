@@ -1,0 +1,14 @@
+// The Excel add-in's content lists.
+#pragma once
+
+#include <span>
+
+#include "core/content.h"
+
+namespace trelvane::excel {
+
+std::span<const Item> MenuBar();
+std::span<const Item> StandardToolbar();
+std::span<const Item> FormattingToolbar();
+
+}  // namespace trelvane::excel

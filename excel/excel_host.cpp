@@ -1,0 +1,34 @@
+#include "excel/excel_host.h"
+
+#include "excel/excel_content.h"
+
+namespace trelvane::excel {
+namespace {
+
+constexpr HostTab kTabs[] = {
+    {"Home", "TabHome"},     {"Page Layout", "TabPageLayoutExcel"},
+    {"Insert", "TabInsert"}, {"Formulas", "TabFormulas"},
+    {"Data", "TabData"},     {"Review", "TabReview"},
+    {"View", "TabView"},     {"Developer", "TabDeveloper"},
+};
+
+}  // namespace
+
+const HostProfile& ExcelHost() {
+  static const HostProfile host{
+      .host_word = "Excel",
+      .application_name = "Microsoft Excel",
+      .tabs = kTabs,
+      .forms = EmitterForms::kBase,
+      .all_menu_start_tag = R"(<menu id="AddAll0" label="All">)",
+      .spacer_after_all_menu = " ",
+      .content = {MenuBar(), StandardToolbar(), FormattingToolbar()},
+      .title = "Excel 2010 Trelvane",
+      .uninstall_message =
+          "To uninstall, close Excel and then go to\r\r"
+          "Start > Program Files > Excel 2010 Trelvane > Uninstall Excel 2010 Trelvane",
+  };
+  return host;
+}
+
+}  // namespace trelvane::excel

@@ -1,0 +1,28 @@
+#include "tools/host_catalog.h"
+
+#include "excel/excel_host.h"
+#include "word/word_host.h"
+
+namespace trelvane {
+namespace {
+
+constexpr CatalogEntry kCatalog[] = {
+    {"excel", &excel::ExcelHost},
+    {"word", &word::WordHost},
+};
+
+}  // namespace
+
+std::span<const CatalogEntry> HostCatalog() {
+  return kCatalog;
+}
+
+const HostProfile* FindHost(std::string_view key) {
+  for (const CatalogEntry& entry : kCatalog) {
+    if (entry.key == key)
+      return &entry.profile();
+  }
+  return nullptr;
+}
+
+}  // namespace trelvane

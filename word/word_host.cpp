@@ -1,0 +1,38 @@
+#include "word/word_host.h"
+
+#include "word/word_content.h"
+
+namespace trelvane::word {
+namespace {
+
+constexpr HostTab kTabs[] = {
+    {"Home", "TabHome"},
+    {"Insert", "TabInsert"},
+    {"Page Layout", "TabPageLayoutWord"},
+    {"References", "TabReferences"},
+    {"Mailings", "TabMailings"},
+    {"Review", "TabReviewWord"},
+    {"View", "TabView"},
+    {"Developer", "TabDeveloper"},
+};
+
+}  // namespace
+
+const HostProfile& WordHost() {
+  static const HostProfile host{
+      .host_word = "Word",
+      .application_name = "Microsoft Word",
+      .tabs = kTabs,
+      .forms = EmitterForms::kExtended,
+      .all_menu_start_tag = {},  // BeginMenu("All")
+      .spacer_after_all_menu = std::nullopt,
+      .content = {MenuBar(), StandardToolbar(), FormattingToolbar()},
+      .title = "Word 2010 Trelvane",
+      .uninstall_message =
+          "To uninstall, close Word and then go to\r\r"
+          "Start > Program Files > Trelvane > Uninstall Trelvane",
+  };
+  return host;
+}
+
+}  // namespace trelvane::word
