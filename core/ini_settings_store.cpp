@@ -153,7 +153,9 @@ void IniSettingsStore::Write(std::string_view application, std::string_view sect
 
   const fs::path file = FileFor(application);
   auto lines = LoadLines(file);
-  const std::string entry = std::string(key) + "=" + std::string(value);
+  std::string entry(key);
+  entry += '=';
+  entry += value;
   const Place place = Find(lines, section, key);
   if (place.key_line) {
     lines[*place.key_line] = entry;
@@ -162,7 +164,10 @@ void IniSettingsStore::Write(std::string_view application, std::string_view sect
   } else {
     if (!lines.empty() && !WithoutCarriageReturn(lines.back()).empty())
       lines.emplace_back();
-    lines.push_back("[" + std::string(section) + "]");
+    std::string header = "[";
+    header += section;
+    header += ']';
+    lines.push_back(std::move(header));
     lines.push_back(entry);
   }
 

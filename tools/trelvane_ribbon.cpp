@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/ini_settings_store.h"
 #include "core/ribbon_document.h"
+#include "core/user_settings.h"
 #include "tools/host_catalog.h"
 
 namespace trelvane {
@@ -74,12 +74,12 @@ int Run(int argc, char** argv) {
 
   NamedHost application(host_name ? std::string(host_name) : std::string(host->application_name));
   RibbonXml xml;
-  Failure failure;  // DefaultSettingsFolder() fails when there is no home folder
+  Failure failure;  // opening the store fails when there is no place for settings
   const bool ran = CatchFailure(
       [&] {
-        IniSettingsStore store(DefaultSettingsFolder());
+        const auto store = OpenUserSettingsStore();
         RibbonBuilder builder(*host);
-        xml = builder.GetRibbonXML(&application, store);
+        xml = builder.GetRibbonXML(&application, *store);
       },
       failure);
   if (!ran)
