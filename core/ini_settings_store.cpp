@@ -158,7 +158,9 @@ void IniSettingsStore::Write(std::string_view application, std::string_view sect
   entry += value;
   const Place place = Find(lines, section, key);
   if (place.key_line) {
-    lines[*place.key_line] = entry;
+    // The stored spelling of the key stays; only its value changes, as in the registry.
+    std::string& line = lines[*place.key_line];
+    line.replace(line.find('=') + 1, std::string::npos, value);
   } else if (place.section_end) {
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*place.section_end), entry);
   } else {
