@@ -1,0 +1,221 @@
+#!/usr/bin/env python3
+"""Checks every host's ribbon document over a matrix of settings, through trelvane-ribbon.
+
+Each document must be well-formed XML, carry distinct ids, follow the settings it was built
+from, and validate against the customUI schema (lax validation: the schema file has duplicate
+attribute uses that strict validators reject). Where the schema file is absent the schema check
+is skipped, saying so. The tool's own contract is checked too: exit codes, empty output, and a
+one-line reason on a failed build.
+"""
+import argparse
+import itertools
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+NS = "{http://schemas.microsoft.com/office/2006/01/customui}"
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+    return condition
+
+
+class Tool:
+    def __init__(self, path, workdir):
+        self.path = path
+        self.workdir = workdir
+        self.runs = 0
+
+    def run(self, host, settings=None, ini_text=None, args=(), env_extra=None):
+        """Runs the tool with its own settings folder; returns (exit code, stdout, stderr)."""
+        self.runs += 1
+        folder = os.path.join(self.workdir, str(self.runs))
+        os.makedirs(folder)
+        if settings is not None:
+            ini_text = "[Trelvane]\n" + "".join(f"{k}={v}\n" for k, v in settings.items())
+        if ini_text is not None:
+            with open(os.path.join(folder, "Marrowick.ini"), "wb") as f:
+                f.write(ini_text.encode("utf-8") if isinstance(ini_text, str) else ini_text)
+        env = dict(os.environ, XDG_CONFIG_HOME=folder)
+        env.update(env_extra or {})
+        env = {k: v for k, v in env.items() if v is not None}
+        cmd = [self.path] + ([host] if host else []) + list(args)
+        done = subprocess.run(cmd, capture_output=True, env=env, timeout=60)
+        return done.returncode, done.stdout, done.stderr.decode("utf-8", "replace")
+
+    def hosts(self):
+        code, out, _ = self.run(None, args=["--help"])
+        match = re.search(rb"one of: ([a-z, ]+)", out)
+        return match.group(1).decode().split(", ") if code == 0 and match else []
+
+
+def tab_keys(document):
+    """The hidden tabs' idMso values, and whether the ribbon starts from scratch."""
+    root = ET.fromstring(document)
+    ribbon = root.find(NS + "ribbon")
+    hidden = [t.get("idMso") for t in root.iter(NS + "tab") if t.get("idMso")]
+    return hidden, ribbon.get("startFromScratch") == "true"
+
+
+def check_document(label, document, schema, settings):
+    try:
+        root = ET.fromstring(document)
+    except ET.ParseError as e:
+        check(False, f"{label}: not well-formed: {e}")
+        return
+    ids = [e.get("id") for e in root.iter() if e.get("id") is not None]
+    dupes = sorted({i for i in ids if ids.count(i) > 1})
+    check(not dupes, f"{label}: ids used twice: {dupes[:5]}")
+    classic = next(t for t in root.iter(NS + "tab") if t.get("id") == "Menus")
+    check(classic.get("label") == "Classic", f"{label}: the Classic tab is missing")
+    left = settings.get("Left", "1") == "1"
+    check((classic.get("insertBeforeMso") is not None) == left,
+          f"{label}: Left={settings.get('Left')} but insertBeforeMso is "
+          f"{classic.get('insertBeforeMso')}")
+    first_box = root.find(f".//{NS}box[@id='boxNew1']")
+    first = first_box[0] if len(first_box) else None
+    all_menu = first is not None and first.tag == NS + "menu" and first.get("label") == "All"
+    check(all_menu == (settings.get("All", "1") == "1"), f"{label}: All menu is {all_menu}")
+    boxes = [b.get("id") for b in root.iter(NS + "box")]
+    check(boxes[:3] == ["boxNew1", "boxNew2", "boxNew3"], f"{label}: boxes {boxes}")
+    if schema is not None:
+        errors = list(schema.iter_errors(document.decode("utf-8")))
+        check(not errors, f"{label}: schema: {errors[0] if errors else ''}")
+
+
+def hiding_cases(host_tabs):
+    """Per-tab settings and what they must give: (name, values, hidden count, from scratch)."""
+    n = len(host_tabs)
+    yield "no tab keys", {}, 0, False
+    yield "first tab", {host_tabs[0]: "1"}, 1, False
+    yield "last two tabs", {host_tabs[-1]: "1", host_tabs[-2]: "1.0"}, 2, False
+    yield "all tabs", {k: "1" for k in host_tabs}, 0, True
+    sum_to_rows = {k: "1" for k in host_tabs}
+    sum_to_rows[host_tabs[0]] = "2"
+    sum_to_rows[host_tabs[1]] = "0"
+    yield "values adding up to the row count", sum_to_rows, 0, True
+    yield "all but one", {k: "1" for k in host_tabs[1:]}, n - 1, False
+
+
+def host_tabs_of(tool, host):
+    """The host's tab keys, learnt from which key hides which tab when set alone."""
+    tabs = []
+    for key in CANDIDATE_TABS:
+        code, out, _ = tool.run(host, {"Hide built-in Tabs": "1", key: "1"})
+        if code == 0 and out and tab_keys(out)[0]:
+            tabs.append(key)
+    return tabs
+
+
+CANDIDATE_TABS = ["Home", "Insert", "Page Layout", "Formulas", "Data", "References", "Mailings",
+                  "Design", "Animations", "Slide Show", "Review", "View", "Developer", "Format",
+                  "Create", "External Data", "Database Tools"]
+
+
+def check_matrix(tool, host, schema):
+    documents = 0
+    defaults_code, defaults, _ = tool.run(host)
+    check(defaults_code == 0 and defaults, f"{host}: no default document")
+    check_document(f"{host} defaults", defaults, schema, {})
+    documents += 1
+
+    tabs = host_tabs_of(tool, host)
+    check(len(tabs) >= 4, f"{host}: only {tabs} hide a tab")
+    for left, all_menu, (case, values, hidden, scratch) in itertools.product(
+            ["0", "1", "2"], ["0", "1"], list(hiding_cases(tabs))):
+        settings = {"Left": left, "All": all_menu, "Hide built-in Tabs": "1", **values}
+        label = f"{host} Left={left} All={all_menu} hiding {case}"
+        code, out, err = tool.run(host, settings)
+        if not check(code == 0 and out, f"{label}: exit {code} {err.strip()}"):
+            continue
+        check_document(label, out, schema, settings)
+        documents += 1
+        got_hidden, got_scratch = tab_keys(out)
+        check((len(got_hidden), got_scratch) == (hidden, scratch),
+              f"{label}: hid {got_hidden}, from scratch {got_scratch}")
+
+    # Hiding off: the tab keys are not looked at.
+    code, out, _ = tool.run(host, {"Hide built-in Tabs": "0", **{k: "1" for k in tabs}})
+    check(out == defaults, f"{host}: tab keys without Hide built-in Tabs changed the document")
+    code, out, _ = tool.run(host, {"Classic": "5"})
+    check(out == defaults, f"{host}: Classic=5 is not the same as on")
+    for settings, args in [({"Classic": "0"}, []), ({}, ["--host-name", "Something Else"]),
+                           ({}, ["--host-name", "MICROSOFT " + host.upper()])]:
+        code, out, err = tool.run(host, settings, args=args)
+        check(code == 0 and out == b"" and err == "",
+              f"{host} {settings} {args}: expected nothing, got exit {code}, {len(out)} bytes")
+    return documents
+
+
+def check_bad_input(tool, host):
+    _, defaults, _ = tool.run(host)
+    for settings in [{"Classic": "abc"}, {"Left": ""}, {"All": "0x1"}, {"Classic": "1e99"},
+                     {"Hide built-in Tabs": "1", "Home": "yes"}]:
+        code, out, err = tool.run(host, settings)
+        key, value = list(settings.items())[-1]
+        check(code == 1 and out == b"", f"{host} {settings}: exit {code}, {len(out)} bytes out")
+        check(err.count("\n") == 1 and key in err and f'"{value}"' in err,
+              f"{host} {settings}: reason {err!r}")
+    junk = (b"\xef\xbb\xbfgarbage\n\x00\xff\xfe\n[Trelvane\n=1\n[Other]\nClassic=0\n"
+            b"[TRELVANE]\r\nnonsense\r\nclassic=1\r\nAll=1")
+    code, out, _ = tool.run(host, ini_text=junk)
+    check(code == 0 and out == defaults, f"{host}: a junk-filled file is not read as defaults")
+    code, out, err = tool.run(host, ini_text=b"[Trelvane]\nAll=")  # truncated mid-value
+    check(code == 1 and out == b"" and "All" in err, f"{host}: truncated value gave exit {code}")
+    code, out, err = tool.run(host, env_extra={"XDG_CONFIG_HOME": None, "HOME": None})
+    check(code == 1 and out == b"" and err, f"{host}: no home folder gave exit {code}")
+    folder = os.path.join(tool.workdir, "as-folder-" + host)
+    os.makedirs(os.path.join(folder, "Marrowick.ini"))
+    code, out, err = tool.run(host, env_extra={"XDG_CONFIG_HOME": folder})
+    check(code == 1 and out == b"" and "Marrowick.ini" in err,
+          f"{host}: an unreadable settings file gave exit {code}: {err!r}")
+
+
+def check_command_line(tool):
+    code, out, _ = tool.run(None, args=["--help"])
+    check(code == 0 and b"usage: trelvane-ribbon HOST" in out, "--help")
+    for args in [[], ["nosuchhost"], ["excel", "--bogus"], ["excel", "--host-name"],
+                 ["excel", "word"]]:
+        code, out, err = tool.run(None, args=args)
+        check(code == 2 and out == b"" and "usage" in err, f"{args}: exit {code}")
+
+
+def load_schema(path):
+    if not os.path.exists(path):
+        print(f"SKIP schema validation: {path} is absent")
+        return None
+    import xmlschema  # Debian's python3-xmlschema
+    return xmlschema.XMLSchema(path, validation="lax")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--tool", required=True)
+    parser.add_argument("--schema", required=True)
+    args = parser.parse_args()
+    schema = load_schema(os.environ.get("TRELVANE_CUSTOMUI_XSD", args.schema))
+    with tempfile.TemporaryDirectory(prefix="trelvane-docs-") as workdir:
+        tool = Tool(args.tool, workdir)
+        hosts = tool.hosts()
+        check(hosts, "the tool names no hosts")
+        check_command_line(tool)
+        documents = 0
+        for host in hosts:
+            documents += check_matrix(tool, host, schema)
+            check_bad_input(tool, host)
+    for failure in failures[:40]:
+        print("FAIL", failure)
+    validated = "schema-validated" if schema is not None else "not schema-validated"
+    print(f"{len(hosts)} hosts, {documents} documents ({validated}), {tool.runs} runs, "
+          f"{len(failures)} failures")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
