@@ -1,12 +1,34 @@
-// Small text scans over a ribbon document, for tests that check structure without restating
-// the content: ids, counts, and the text between two markers.
+// Ribbon documents for tests, and small text scans over them that check structure without
+// restating the content: ids, counts, and the text between two markers.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/memory_settings_store.h"
+#include "core/ribbon_document.h"
+#include "core/settings.h"
+
 namespace trelvane::testing {
+
+struct BuiltDocument {
+  std::string document;
+  ElementCounters counters;  // as the build left them, after boxNew3
+};
+
+// `host`'s document with the All menu on or off and every other setting at its default.
+inline BuiltDocument BuildDocument(const HostProfile& host, bool all_menu) {
+  MemorySettingsStore store;
+  Settings(store).Write("All", all_menu ? "1" : "0");
+  NamedHost app(std::string(host.application_name));
+  RibbonBuilder builder(host);
+  RibbonXml xml = builder.GetRibbonXML(&app, store);
+  EXPECT_TRUE(xml.ok) << xml.failure.reason;
+  return {std::move(xml.document), builder.writer().counters()};
+}
 
 // Every id attribute's value, in document order (idMso attributes are not ids).
 inline std::vector<std::string> Ids(std::string_view document) {

@@ -4,9 +4,6 @@
 
 #include <set>
 
-#include "core/memory_settings_store.h"
-#include "core/ribbon_document.h"
-#include "core/settings.h"
 #include "excel/excel_host.h"
 #include "tests/document_scan.h"
 
@@ -23,13 +20,7 @@ constexpr std::string_view kAllMenuStart = R"(<menu id="AddAll0" label="All">)";
 constexpr std::string_view kTabBarStart = R"(<menu id="B30002" label="File")";
 
 std::string ExcelDocument(bool all_menu) {
-  MemorySettingsStore store;
-  Settings(store).Write("All", all_menu ? "1" : "0");
-  NamedHost app("Microsoft Excel");
-  RibbonBuilder builder(excel::ExcelHost());
-  RibbonXml xml = builder.GetRibbonXML(&app, store);
-  EXPECT_TRUE(xml.ok) << xml.failure.reason;
-  return xml.document;
+  return testing::BuildDocument(excel::ExcelHost(), all_menu).document;
 }
 
 // The copy of the bar inside the All menu, and the copy on the tab (up to the end of boxNew1).

@@ -6,9 +6,6 @@
 #include <set>
 
 #include "core/content_player.h"
-#include "core/memory_settings_store.h"
-#include "core/ribbon_document.h"
-#include "core/settings.h"
 #include "tests/document_scan.h"
 #include "word/word_host.h"
 
@@ -21,19 +18,8 @@ using testing::Ids;
 using testing::IdsStartingWith;
 using testing::Slice;
 
-struct Built {
-  std::string document;
-  ElementCounters end;  // the counters when boxNew3 has been closed
-};
-
-Built WordDocument(bool all_menu) {
-  MemorySettingsStore store;
-  Settings(store).Write("All", all_menu ? "1" : "0");
-  NamedHost app("Microsoft Word");
-  RibbonBuilder builder(word::WordHost());
-  RibbonXml xml = builder.GetRibbonXML(&app, store);
-  EXPECT_TRUE(xml.ok) << xml.failure.reason;
-  return {xml.document, builder.writer().counters()};
+testing::BuiltDocument WordDocument(bool all_menu) {
+  return testing::BuildDocument(word::WordHost(), all_menu);
 }
 
 // The label of each menu in document order, keyed by its number.
@@ -123,7 +109,7 @@ TEST(WordMenuBar, GapsAndTheHelpMenuEndTheBarAsKnown) {
 }
 
 TEST(WordToolbars, RunOnFromTheMenuBarWithTheAllMenuOff) {
-  const Built built = WordDocument(false);
+  const testing::BuiltDocument built = WordDocument(false);
   const std::string_view standard = Box(built.document, "boxNew2");
   EXPECT_TRUE(standard.starts_with(
       R"(<box id="boxNew2" boxStyle="horizontal"><buttonGroup id="btnGr001">)"));
@@ -140,10 +126,10 @@ TEST(WordToolbars, RunOnFromTheMenuBarWithTheAllMenuOff) {
   EXPECT_EQ(IdsStartingWith(formatting, "btnGr").front(), "btnGr0010");
   EXPECT_EQ(IdsStartingWith(formatting, "sep"), (std::vector<std::string>{"sep0016", "sep0017"}));
   EXPECT_EQ(Count(formatting, R"(label=" " enabled="false")"), 2);
-  EXPECT_EQ(built.end.group, 13);
-  EXPECT_EQ(built.end.spacer, 17);
-  EXPECT_EQ(built.end.separator, 69);
-  EXPECT_EQ(built.end.menu, 33);
+  EXPECT_EQ(built.counters.group, 13);
+  EXPECT_EQ(built.counters.spacer, 17);
+  EXPECT_EQ(built.counters.separator, 69);
+  EXPECT_EQ(built.counters.menu, 33);
 }
 
 TEST(WordToolbars, MenusShowNoLabelAndNeverGetAGap) {
@@ -157,7 +143,7 @@ TEST(WordToolbars, MenusShowNoLabelAndNeverGetAGap) {
 }
 
 TEST(WordDocument, WithTheAllMenuTheBarIsWrittenTwice) {
-  const Built built = WordDocument(true);
+  const testing::BuiltDocument built = WordDocument(true);
   const std::string& doc = built.document;
   const std::string_view bar = Box(doc, "boxNew1");
   EXPECT_TRUE(bar.starts_with(
@@ -174,10 +160,10 @@ TEST(WordDocument, WithTheAllMenuTheBarIsWrittenTwice) {
   EXPECT_EQ(IdsStartingWith(standard, "btnGr").front(), "btnGr001");
   EXPECT_EQ(IdsStartingWith(standard, "sep").front(), "sep009");
   EXPECT_EQ(Menus(standard).front().first, 56);
-  EXPECT_EQ(built.end.group, 13);
-  EXPECT_EQ(built.end.spacer, 17);
-  EXPECT_EQ(built.end.separator, 124);
-  EXPECT_EQ(built.end.menu, 61);
+  EXPECT_EQ(built.counters.group, 13);
+  EXPECT_EQ(built.counters.spacer, 17);
+  EXPECT_EQ(built.counters.separator, 124);
+  EXPECT_EQ(built.counters.menu, 61);
 
   const auto ids = Ids(doc);
   EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), ids.size());
