@@ -14,6 +14,8 @@
 
 namespace trelvane {
 
+class Settings;
+
 // The customUI namespace of the first (2006) ribbon schema.
 inline constexpr std::string_view kCustomUiNamespace =
     "http://schemas.microsoft.com/office/2006/01/customui";
@@ -39,8 +41,8 @@ class RibbonBuilder {
  private:
   // The document, or nothing for "add nothing"; throws BuildFailure.
   std::optional<std::string> Build(HostApplication* application, SettingsStore& store);
-  void WriteTabs(const class Settings& settings);
-  void WriteMenuBox(const class Settings& settings);
+  void WriteTabs(const Settings& settings);
+  void WriteMenuBox(const Settings& settings);
 
   const HostProfile& host_;
   MarkupWriter writer_;
