@@ -1,0 +1,209 @@
+#include "core/win/connect.h"
+
+#include <optional>
+
+#include "core/user_settings.h"
+#include "core/win/dispatch_host.h"
+#include "core/win/hresult.h"
+#include "core/win/wide_text.h"
+
+namespace trelvane::win {
+namespace {
+
+// What a failed callback tells its Automation caller.
+void Describe(const Failure& failure, HRESULT hr, const wchar_t* source,
+              EXCEPINFO* exception) noexcept {
+  *exception = EXCEPINFO{};
+  exception->scode = hr;
+  exception->bstrSource = ::SysAllocString(source);
+  try {
+    const auto description = TryWiden(failure.reason);
+    if (description)
+      exception->bstrDescription = MakeBstr(*description).release();
+  } catch (...) {
+    // Without memory for the text, the code alone has to do.
+  }
+}
+
+}  // namespace
+
+Connect::Connect(const AddinIdentity& addin)
+    : addin_(addin), builder_(addin.host()), about_(ThisModule(), addin.link_opening) {}
+
+Connect::~Connect() = default;
+
+HRESULT Connect::Create(const AddinIdentity& addin, REFIID iid, void** object) noexcept {
+  if (!object)
+    return E_POINTER;
+  *object = nullptr;
+  return Guarded([&] {
+    // The new object's own reference is dropped on the way out; the query adds the caller's.
+    const auto created = com_ptr<IDTExtensibility2>::attach(new Connect(addin));
+    return created->QueryInterface(iid, object);
+  });
+}
+
+HRESULT Connect::QueryInterface(REFIID iid, void** object) {
+  if (!object)
+    return E_POINTER;
+  *object = nullptr;
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+      IsEqualIID(iid, kIidDtExtensibility2)) {
+    *object = static_cast<IDTExtensibility2*>(this);
+  } else if (IsEqualIID(iid, kIidRibbonExtensibility)) {
+    *object = static_cast<IRibbonExtensibility*>(this);
+  } else {
+    return E_NOINTERFACE;
+  }
+  AddRef();
+  return S_OK;
+}
+
+ULONG Connect::AddRef() {
+  return static_cast<ULONG>(::InterlockedIncrement(&references_));
+}
+
+ULONG Connect::Release() {
+  const LONG left = ::InterlockedDecrement(&references_);
+  if (left == 0)
+    delete this;
+  return static_cast<ULONG>(left);
+}
+
+HRESULT Connect::GetTypeInfoCount(UINT* count) {
+  if (!count)
+    return E_POINTER;
+  *count = 0;  // names are resolved by GetIDsOfNames alone
+  return S_OK;
+}
+
+HRESULT Connect::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+  if (!info)
+    return E_POINTER;
+  *info = nullptr;
+  return DISP_E_BADINDEX;
+}
+
+HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+  if (!IsEqualIID(iid, IID_NULL))
+    return DISP_E_UNKNOWNINTERFACE;
+  if (!names || !ids)
+    return E_POINTER;
+  if (count == 0)
+    return E_INVALIDARG;
+  for (UINT i = 0; i < count; ++i)
+    ids[i] = DISPID_UNKNOWN;
+  const auto callback =
+      names[0] ? CallbackNamed(names[0], addin_.toggles_document_map) : std::nullopt;
+  if (!callback)
+    return DISP_E_UNKNOWNNAME;
+  ids[0] = CallbackId(*callback);
+  // The callbacks' parameters cannot be passed by name.
+  return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
+}
+
+HRESULT Connect::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
+                        VARIANT* result, EXCEPINFO* exception, UINT* argument_error) {
+  if (!IsEqualIID(iid, IID_NULL))
+    return DISP_E_UNKNOWNINTERFACE;
+  const auto callback = CallbackWithId(id, addin_.toggles_document_map);
+  if (!callback)
+    return DISP_E_MEMBERNOTFOUND;
+  const HRESULT checked = CheckCall(*callback, flags, params, argument_error);
+  if (FAILED(checked))
+    return checked;
+  if (result)
+    ::VariantInit(result);
+
+  Failure failure;
+  const HRESULT hr = Guarded(
+      [&] {
+        RunCallback(*callback, result);
+        return S_OK;
+      },
+      failure);
+  if (SUCCEEDED(hr) || !exception)
+    return hr;
+  Describe(failure, hr, addin_.prog_id, exception);
+  return DISP_E_EXCEPTION;
+}
+
+void Connect::RunCallback(RibbonCallback callback, VARIANT* result) {
+  switch (callback) {
+    case RibbonCallback::kGetRibbonXML: {
+      unique_bstr xml = BuildRibbon();
+      if (result) {
+        V_VT(result) = VT_BSTR;
+        V_BSTR(result) = xml.release();
+      }
+      return;
+    }
+    case RibbonCallback::kShowAbout0:
+      about_.Show();
+      return;
+    case RibbonCallback::kUninstall0:
+      ShowUninstallMessage();
+      return;
+    case RibbonCallback::kDocument0:
+      ToggleDocumentMap();
+      return;
+  }
+}
+
+HRESULT Connect::OnConnection(IDispatch* application, int, IDispatch*, SAFEARRAY**) {
+  if (!application)
+    return E_POINTER;
+  application_ = com_ptr<IDispatch>::copy_from(application);
+  return S_OK;
+}
+
+HRESULT Connect::OnDisconnection(int, SAFEARRAY**) {
+  return S_OK;
+}
+HRESULT Connect::OnAddInsUpdate(SAFEARRAY**) {
+  return S_OK;
+}
+HRESULT Connect::OnStartupComplete(SAFEARRAY**) {
+  return S_OK;
+}
+HRESULT Connect::OnBeginShutdown(SAFEARRAY**) {
+  return S_OK;
+}
+
+HRESULT Connect::GetCustomUI(BSTR, BSTR* ribbon_xml) {
+  if (!ribbon_xml)
+    return E_POINTER;
+  *ribbon_xml = nullptr;
+  return Guarded([&] {
+    *ribbon_xml = BuildRibbon().release();
+    return S_OK;
+  });
+}
+
+// The same document for every ribbon the host asks about; "add nothing" is an empty string.
+unique_bstr Connect::BuildRibbon() {
+  const auto store = OpenUserSettingsStore();
+  std::optional<DispatchHost> host;
+  if (application_)
+    host.emplace(application_);
+  RibbonXml xml = builder_.GetRibbonXML(host ? &*host : nullptr, *store);
+  if (!xml.ok)
+    throw BuildFailure(std::move(xml.failure));
+  return MakeBstr(Widen(xml.document));
+}
+
+void Connect::ShowUninstallMessage() {
+  const std::wstring text = Widen(addin_.host().uninstall_message);
+  // No caption of its own: the system's default title shows.
+  if (::MessageBoxW(::GetActiveWindow(), text.c_str(), nullptr, MB_OK) == 0)
+    FailWithWin32(FailureKind::kInternal, "cannot show the uninstall message", ::GetLastError());
+}
+
+void Connect::ToggleDocumentMap() {
+  if (!application_)
+    FailWith(FailureKind::kHost, "the add-in is not connected to a host application", E_FAIL);
+  DispatchHost host(application_);
+  host.SetDocumentMap(!host.DocumentMap());
+}
+
+}  // namespace trelvane::win

@@ -1,0 +1,41 @@
+#include "core/win/dispatch_host.h"
+
+#include "core/win/hresult.h"
+#include "core/win/late_binding.h"
+#include "core/win/wide_text.h"
+
+namespace trelvane::win {
+
+std::string DispatchHost::Name() {
+  const unique_variant name = GetProperty(application_.get(), L"Name", VT_BSTR, "Application.Name");
+  const BSTR text = V_BSTR(name.get());
+  return Narrow(text ? std::wstring_view(text, ::SysStringLen(text)) : std::wstring_view());
+}
+
+com_ptr<IDispatch> DispatchHost::ActiveWindow() {
+  unique_variant window =
+      GetProperty(application_.get(), L"ActiveWindow", VT_DISPATCH, "Application.ActiveWindow");
+  // No document open: the host answers with Nothing.
+  if (!V_DISPATCH(window.get())) {
+    FailWith(FailureKind::kHost, "the host has no active window", E_FAIL);
+  }
+  return com_ptr<IDispatch>::copy_from(V_DISPATCH(window.get()));
+}
+
+bool DispatchHost::DocumentMap() {
+  const com_ptr<IDispatch> window = ActiveWindow();
+  const unique_variant shown =
+      GetProperty(window.get(), L"DocumentMap", VT_BOOL, "ActiveWindow.DocumentMap");
+  return V_BOOL(shown.get()) != VARIANT_FALSE;
+}
+
+void DispatchHost::SetDocumentMap(bool shown) {
+  const com_ptr<IDispatch> window = ActiveWindow();
+  VARIANT value;
+  ::VariantInit(&value);
+  V_VT(&value) = VT_BOOL;
+  V_BOOL(&value) = shown ? VARIANT_TRUE : VARIANT_FALSE;
+  PutProperty(window.get(), L"DocumentMap", value, "ActiveWindow.DocumentMap");
+}
+
+}  // namespace trelvane::win

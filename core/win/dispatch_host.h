@@ -1,0 +1,28 @@
+// The host's Application object, called late-bound by member name: what Office hands to
+// OnConnection, seen through the core's HostApplication seam.
+#pragma once
+
+#include <windows.h>
+
+#include <oaidl.h>
+
+#include "core/host_application.h"
+#include "core/win/com_ptr.h"
+
+namespace trelvane::win {
+
+class DispatchHost final : public HostApplication {
+ public:
+  explicit DispatchHost(com_ptr<IDispatch> application) : application_(std::move(application)) {}
+
+  std::string Name() override;
+  bool DocumentMap() override;
+  void SetDocumentMap(bool shown) override;
+
+ private:
+  com_ptr<IDispatch> ActiveWindow();
+
+  com_ptr<IDispatch> application_;
+};
+
+}  // namespace trelvane::win

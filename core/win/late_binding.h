@@ -1,0 +1,26 @@
+// Calls on host objects by member name, as Automation clients make them. Every failure becomes
+// BuildFailure (kHost) carrying the host's HRESULT; `what` names the member in the reason
+// ("Application.ActiveWindow").
+#pragma once
+
+#include <windows.h>
+
+#include <oaidl.h>
+
+#include <string_view>
+
+#include "core/win/automation_values.h"
+
+namespace trelvane::win {
+
+DISPID MemberId(IDispatch* object, const wchar_t* name, std::string_view what);
+
+// The property's value; a property of a type `type` cannot be converted to fails with the
+// conversion's HRESULT.
+unique_variant GetProperty(IDispatch* object, const wchar_t* name, VARTYPE type,
+                           std::string_view what);
+
+void PutProperty(IDispatch* object, const wchar_t* name, const VARIANT& value,
+                 std::string_view what);
+
+}  // namespace trelvane::win
