@@ -1,0 +1,52 @@
+// What the test host expects of each add-in DLL, written out independently of the add-ins'
+// own constants.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace trelvane::wintest {
+
+struct AddinExpectation {
+  const wchar_t* prog_id;
+  CLSID clsid;
+  const wchar_t* application_name;  // what the host's Application.Name says
+  const wchar_t* ribbon_id;         // what the host passes to GetCustomUI
+  const wchar_t* title;
+  const wchar_t* uninstall_message;
+  bool has_document_map_callback;
+};
+
+inline constexpr AddinExpectation kAddinExpectations[] = {
+    {
+        L"ExcelTrelvane.Connect",
+        {0xE45C63E8, 0x2FF1, 0x4F13, {0xA3, 0xF9, 0x04, 0x32, 0x66, 0x79, 0x93, 0xBF}},
+        L"Microsoft Excel",
+        L"Microsoft.Excel.Workbook",
+        L"Excel 2010 Trelvane",
+        L"To uninstall, close Excel and then go to\r\rStart > Program Files > Excel 2010 Trelvane "
+        L"> Uninstall Excel 2010 Trelvane",
+        false,
+    },
+    {
+        L"WordTrelvane.Connect",
+        {0x0A800EAC, 0x46B7, 0x4F35, {0x9A, 0x76, 0xA5, 0x45, 0xB7, 0xA7, 0xD4, 0x60}},
+        L"Microsoft Word",
+        L"Microsoft.Word.Document",
+        L"Word 2010 Trelvane",
+        L"To uninstall, close Word and then go to\r\rStart > Program Files > Trelvane > Uninstall "
+        L"Trelvane",
+        true,
+    },
+};
+
+inline const AddinExpectation* FindExpectation(std::wstring_view prog_id) {
+  for (const AddinExpectation& addin : kAddinExpectations) {
+    if (prog_id == addin.prog_id)
+      return &addin;
+  }
+  return nullptr;
+}
+
+}  // namespace trelvane::wintest

@@ -1,0 +1,139 @@
+#include "tests/win/fake_office.h"
+
+namespace trelvane::wintest {
+namespace {
+
+constexpr DISPID kName = 1;
+constexpr DISPID kActiveWindow = 2;
+constexpr DISPID kDocumentMap = 7;
+
+bool IsPropertyGet(WORD flags, const DISPPARAMS& params) {
+  return (flags & DISPATCH_PROPERTYGET) && params.cArgs == 0 && params.cNamedArgs == 0;
+}
+
+}  // namespace
+
+HRESULT FakeDispatch::QueryInterface(REFIID iid, void** object) {
+  if (!object)
+    return E_POINTER;
+  *object = nullptr;
+  if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDispatch))
+    return E_NOINTERFACE;
+  *object = static_cast<IDispatch*>(this);
+  AddRef();
+  return S_OK;
+}
+
+ULONG FakeDispatch::AddRef() {
+  return static_cast<ULONG>(::InterlockedIncrement(&references_));
+}
+
+ULONG FakeDispatch::Release() {
+  return static_cast<ULONG>(::InterlockedDecrement(&references_));
+}
+
+HRESULT FakeDispatch::GetTypeInfoCount(UINT* count) {
+  if (!count)
+    return E_POINTER;
+  *count = 0;
+  return S_OK;
+}
+
+HRESULT FakeDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+  if (info)
+    *info = nullptr;
+  return DISP_E_BADINDEX;
+}
+
+HRESULT FakeDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+  if (!IsEqualIID(iid, IID_NULL))
+    return DISP_E_UNKNOWNINTERFACE;
+  if (!names || !ids || count != 1 || !names[0])
+    return E_INVALIDARG;
+  const auto id = Member(names[0]);
+  ids[0] = id ? *id : DISPID_UNKNOWN;
+  return id ? S_OK : DISP_E_UNKNOWNNAME;
+}
+
+HRESULT FakeDispatch::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
+                             VARIANT* result, EXCEPINFO* exception, UINT*) {
+  if (!IsEqualIID(iid, IID_NULL))
+    return DISP_E_UNKNOWNINTERFACE;
+  if (!params)
+    return E_POINTER;
+  return Call(id, flags, *params, result, exception);
+}
+
+std::optional<DISPID> FakeWindow::Member(std::wstring_view name) const {
+  if (has_document_map_ && name == L"DocumentMap")
+    return kDocumentMap;
+  return std::nullopt;
+}
+
+HRESULT FakeWindow::Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT* result, EXCEPINFO*) {
+  if (id != kDocumentMap || !has_document_map_)
+    return DISP_E_MEMBERNOTFOUND;
+  if (IsPropertyGet(flags, params)) {
+    if (!result)
+      return E_POINTER;
+    V_VT(result) = VT_BOOL;
+    V_BOOL(result) = document_map ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+  }
+  if (flags & DISPATCH_PROPERTYPUT) {
+    // Automation's rule: the new value is the one argument, named DISPID_PROPERTYPUT.
+    if (params.cArgs != 1 || params.cNamedArgs != 1 || !params.rgdispidNamedArgs ||
+        params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT || !params.rgvarg) {
+      put_misused = true;
+      return DISP_E_PARAMNOTFOUND;
+    }
+    if (V_VT(&params.rgvarg[0]) != VT_BOOL) {
+      put_misused = true;
+      return DISP_E_TYPEMISMATCH;
+    }
+    document_map = V_BOOL(&params.rgvarg[0]) != VARIANT_FALSE;
+    ++puts;
+    return S_OK;
+  }
+  return DISP_E_MEMBERNOTFOUND;
+}
+
+std::optional<DISPID> FakeApplication::Member(std::wstring_view name) const {
+  if (name == L"Name")
+    return kName;
+  if (name == L"ActiveWindow")
+    return kActiveWindow;
+  return std::nullopt;
+}
+
+HRESULT FakeApplication::Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT* result,
+                              EXCEPINFO* exception) {
+  if (!IsPropertyGet(flags, params))
+    return DISP_E_MEMBERNOTFOUND;
+  if (!result)
+    return E_POINTER;
+  switch (id) {
+    case kName:
+      ++name_reads;
+      if (name_error) {
+        if (!exception)
+          return *name_error;
+        *exception = EXCEPINFO{};
+        exception->scode = *name_error;
+        exception->bstrDescription = ::SysAllocString(L"The host is busy.");
+        return DISP_E_EXCEPTION;
+      }
+      V_VT(result) = VT_BSTR;
+      V_BSTR(result) = ::SysAllocStringLen(name_.data(), static_cast<UINT>(name_.size()));
+      return V_BSTR(result) ? S_OK : E_OUTOFMEMORY;
+    case kActiveWindow:
+      V_VT(result) = VT_DISPATCH;
+      V_DISPATCH(result) = window_;
+      if (window_)
+        window_->AddRef();
+      return S_OK;
+  }
+  return DISP_E_MEMBERNOTFOUND;
+}
+
+}  // namespace trelvane::wintest

@@ -1,0 +1,114 @@
+#include "tests/win/addin_checks.h"
+#include "tests/win/fake_office.h"
+#include "tests/win/office_calls.h"
+#include "tests/win/ribbon_cases.h"
+
+namespace trelvane::wintest {
+namespace {
+
+// What GetCustomUI must give for one case, whatever the RibbonID.
+std::string Mismatch(const CustomUi& answer, const RibbonCase& ribbon_case,
+                     const std::wstring& expected) {
+  if (answer.out_untouched)
+    return "the out parameter was left as it was";
+  if (ribbon_case.failure) {
+    if (answer.hr != *ribbon_case.failure)
+      return "got " + Hex(answer.hr) + ", expected " + Hex(*ribbon_case.failure);
+    if (answer.has_text)
+      return "a failure came with a string";
+    return {};
+  }
+  if (answer.hr != S_OK)
+    return "got " + Hex(answer.hr) + ", expected S_OK";
+  // For "add nothing" an empty BSTR and a null one say the same.
+  if (!answer.has_text && !expected.empty())
+    return "no string came back";
+  if (answer.text != expected)
+    return FirstDifference(answer.text, expected);
+  return {};
+}
+
+void ApplySettings(CheckList& checks, const RibbonCase& ribbon_case) {
+  bool stored = ClearStoredSettings();
+  for (const auto& [key, value] : ReadSettings(ribbon_case.settings_file))
+    stored = StoreSetting(key, value) && stored;
+  if (!stored)
+    checks.Expect(false, "case " + Utf8(ribbon_case.name) + ": storing its settings");
+}
+
+}  // namespace
+
+void CheckRibbonCases(CheckList& checks, const AddinUnderTest& addin) {
+  std::string error;
+  const auto cases = LoadRibbonCases(addin.cases_folder, error);
+  if (!checks.Expect(!cases.empty(), "the settings cases are there", error))
+    return;
+
+  // The host's own ID, none, a null BSTR and another host's: the same document for all.
+  const wchar_t* const ribbon_ids[] = {addin.expected.ribbon_id, L"", nullptr,
+                                       L"Microsoft.Outlook.Mail.Read"};
+  for (const RibbonCase& ribbon_case : cases) {
+    const std::string name = "case " + Utf8(ribbon_case.name);
+    ApplySettings(checks, ribbon_case);
+    std::wstring expected;
+    if (!ribbon_case.failure) {
+      const auto document = ReadTextFile(ribbon_case.document_file);
+      if (!checks.Expect(document.has_value(), name + ": expected document readable"))
+        continue;
+      expected = *document;
+    }
+
+    FakeWindow window(true);
+    FakeApplication application(ribbon_case.host_name.value_or(addin.expected.application_name),
+                                &window);
+    {
+      HRESULT hr = E_UNEXPECTED;
+      com_ptr<IDispatch> object = CreateAddin(addin.expected.clsid, hr);
+      if (!checks.Expect(object && SUCCEEDED(hr), name + ": created by CLSID", Hex(hr)))
+        continue;
+      checks.ExpectHr(ConnectAddin(object.get(), &application), S_OK, name + ": OnConnection");
+      std::string problem;
+      for (const wchar_t* ribbon_id : ribbon_ids) {
+        const CustomUi answer = GetCustomUi(object.get(), ribbon_id);
+        const std::string mismatch = Mismatch(answer, ribbon_case, expected);
+        if (!mismatch.empty() && problem.empty()) {
+          problem = "RibbonID \"" + Utf8(ribbon_id ? ribbon_id : L"(null)") + "\": " + mismatch;
+        }
+      }
+      checks.Expect(problem.empty(),
+                    name + (ribbon_case.failure ? ": GetCustomUI fails with " +
+                                                      Hex(*ribbon_case.failure) + ", no string"
+                            : expected.empty() ? ": GetCustomUI gives the empty string"
+                                               : ": GetCustomUI gives trelvane-ribbon's document"),
+                    problem);
+    }
+    checks.Expect(application.borrowed() == 0 && window.borrowed() == 0,
+                  name + ": the host objects' references all came back",
+                  std::to_string(application.borrowed()) + " application references kept");
+  }
+  ClearStoredSettings();
+}
+
+void CheckUnconnected(CheckList& checks, const AddinUnderTest& addin) {
+  HRESULT hr = E_UNEXPECTED;
+  com_ptr<IDispatch> object = CreateAddin(addin.expected.clsid, hr);
+  if (!checks.Expect(static_cast<bool>(object), "created without a host", Hex(hr)))
+    return;
+  const CustomUi answer = GetCustomUi(object.get(), addin.expected.ribbon_id);
+  checks.Expect(FAILED(answer.hr) && !answer.out_untouched && !answer.has_text,
+                "GetCustomUI before OnConnection fails with no string", Hex(answer.hr));
+  checks.ExpectHr(ConnectAddin(object.get(), nullptr), E_POINTER,
+                  "OnConnection without an Application");
+  // A host whose Name cannot be read: the build fails with the host's own error.
+  FakeWindow window(true);
+  FakeApplication busy(addin.expected.application_name, &window);
+  busy.name_error = RPC_E_CALL_REJECTED;
+  ConnectAddin(object.get(), &busy);
+  const CustomUi refused = GetCustomUi(object.get(), addin.expected.ribbon_id);
+  checks.Expect(refused.hr == RPC_E_CALL_REJECTED && !refused.has_text,
+                "a host error while building comes back as the host's HRESULT", Hex(refused.hr));
+  object.reset();
+  checks.Expect(busy.borrowed() == 0, "the busy host's references all came back");
+}
+
+}  // namespace trelvane::wintest
