@@ -1,0 +1,337 @@
+#!/usr/bin/env bash
+# Builds the Windows add-ins for 32- and 64-bit Windows and tests them under Wine and Xvfb:
+# for each architecture and each add-in DLL, registers it with regsvr32, checks the registry
+# keys, runs the test host that plays Office (tests/win/addin_host.cpp) against ribbon
+# documents printed natively by trelvane-ribbon, unregisters it and checks the keys are gone.
+# Also runs the Windows layer's own checks and a trelvane-ribbon.exe smoke run.
+#
+#   scripts/test-windows.sh
+#
+# Needs what `scripts/setup.sh --windows` installs (it is run first and does nothing when all is
+# there). Uses a throwaway Wine prefix and a free X display; both go at the end. Set
+# TRELVANE_KEEP_WORK=1 to keep the work folder (logs, prefix) for a look afterwards.
+# Exit status 0 when every step passed.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+"$root/scripts/setup.sh" --windows
+
+started=$SECONDS
+passed=0
+failed=0
+failures=()
+
+pass() { passed=$((passed + 1)); printf 'PASS %s\n' "$1"; }
+fail() { failed=$((failed + 1)); failures+=("$1"); printf 'FAIL %s\n' "$1"; }
+step() { printf '\n== %s\n' "$1"; }
+
+# --- Build -------------------------------------------------------------------------------------
+step "build"
+cmake --preset native >/dev/null
+cmake --build --preset native --target trelvane-ribbon >/dev/null
+for preset in mingw-i686 mingw-x86_64; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" >/dev/null
+done
+tool="$root/build/native/trelvane-ribbon"
+pass "native trelvane-ribbon and both mingw presets built"
+
+# --- Work folder, Wine prefix, X display -------------------------------------------------------
+work=$(mktemp -d "${TMPDIR:-/tmp}/trelvane-wine.XXXXXX")
+export WINEPREFIX="$work/prefix"
+export WINEDEBUG=-all
+# No Mono or Gecko: nothing here needs them, and their installers would only ask.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb_pid=""
+
+cleanup() {
+  set +e
+  wineserver -k >/dev/null 2>&1
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 && wait "$xvfb_pid" 2>/dev/null
+  if [ "${TRELVANE_KEEP_WORK:-0}" = 1 ]; then
+    echo "work folder kept: $work"
+  else
+    rm -rf "$work"
+  fi
+}
+trap cleanup EXIT
+
+start_xvfb() {
+  local display
+  for display in $(seq 90 160); do
+    [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ] && continue
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 1 50); do
+      if xdpyinfo -display ":$display" >/dev/null 2>&1; then
+        export DISPLAY=":$display"
+        return 0
+      fi
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$xvfb_pid" >/dev/null 2>&1 || true
+    xvfb_pid=""
+  done
+  return 1
+}
+
+step "environment"
+if start_xvfb; then
+  pass "Xvfb on display $DISPLAY"
+else
+  fail "no free X display for Xvfb"
+  exit 1
+fi
+wineboot -i >"$work/wineboot.log" 2>&1 || true
+wineserver -w
+# Kept running, so that each wine command below starts quickly.
+wineserver -p
+if [ -f "$WINEPREFIX/system.reg" ]; then
+  pass "Wine prefix created"
+else
+  fail "wineboot did not create the prefix (see $work/wineboot.log)"
+  exit 1
+fi
+
+wine64_loader=/usr/lib/wine/wine64
+[ -x "$wine64_loader" ] || wine64_loader=wine
+
+windows_path() { # /a/b -> Z:\a\b
+  local path=$1
+  printf 'Z:%s' "${path//\//\\}"
+}
+
+# --- Ribbon cases: settings, and what trelvane-ribbon prints for them natively ------------------
+# name|host name ("-": the real host's)|expectation ("document" or the add-in's HRESULT)|settings
+all_tabs="Home=1;Insert=1;Page Layout=1;References=1;Mailings=1;Review=1;View=1;Developer=1"
+all_tabs+=";Formulas=1;Data=1"
+cases=(
+  "defaults|-|document|"
+  "all-off|-|document|All=0"
+  "left-off|-|document|Left=0"
+  "left-two|-|document|Left=2"
+  "classic-five|-|document|Classic=5"
+  "classic-off|-|document|Classic=0"
+  "classic-off-lower-case|-|document|classic=0"
+  "hide-some|-|document|Hide built-in Tabs=1;Home=1;Page Layout=1;Review=1.0;View=2"
+  "hide-all|-|document|Hide built-in Tabs=1;$all_tabs"
+  "hide-switched-off|-|document|Hide built-in Tabs=0;Home=1"
+  "key-without-blank|-|document|Hide built-in Tabs=1;PageLayout=1"
+  "other-host|Microsoft PowerPoint|document|"
+  "all-not-a-number|-|0x80020005|All=yes"
+  "classic-empty|-|0x80020005|Classic="
+  "tab-not-a-number|-|0x80020005|Hide built-in Tabs=1;Home=abc"
+  "left-too-large|-|0x8002000A|Left=99999999999"
+)
+
+step "ribbon cases (native trelvane-ribbon)"
+prepare_cases() { # host
+  local host=$1 dir="$work/cases/$1" entry name host_name expect settings args rc
+  mkdir -p "$dir" "$work/config"
+  : >"$dir/cases.txt"
+  for entry in "${cases[@]}"; do
+    IFS='|' read -r name host_name expect settings <<<"$entry"
+    {
+      printf '[Trelvane]\n'
+      if [ -n "$settings" ]; then printf '%s\n' "${settings//;/$'\n'}"; fi
+    } >"$dir/$name.ini"
+    cp "$dir/$name.ini" "$work/config/Marrowick.ini"
+    args=("$host")
+    [ "$host_name" != - ] && args+=(--host-name "$host_name")
+    rc=0
+    XDG_CONFIG_HOME="$work/config" "$tool" "${args[@]}" >"$dir/$name.xml" 2>"$dir/$name.err" ||
+      rc=$?
+    if { [ "$expect" = document ] && [ $rc -ne 0 ]; } ||
+       { [ "$expect" != document ] && [ $rc -ne 1 ]; }; then
+      fail "$host case $name: trelvane-ribbon exited $rc: $(cat "$dir/$name.err")"
+    fi
+    printf '%s|%s|%s\n' "$name" "$host_name" "$expect" >>"$dir/cases.txt"
+  done
+  pass "$host: ${#cases[@]} cases prepared"
+}
+prepare_cases excel
+prepare_cases word
+
+# --- Registry checks -----------------------------------------------------------------------------
+# The data of one value ("(Default)" for the key's own), or exit status 1 when absent.
+reg_value() { # key name view
+  local output
+  if [ "$2" = "(Default)" ]; then
+    output=$(wine reg query "$1" /ve "/reg:$3" 2>/dev/null) || return 1
+  else
+    output=$(wine reg query "$1" /v "$2" "/reg:$3" 2>/dev/null) || return 1
+  fi
+  printf '%s\n' "$output" | tr -d '\r' | sed -n 's/^    .*    REG_[A-Z_]*    //p' | head -n 1
+}
+
+key_present() { # key view
+  wine reg query "$1" "/reg:$2" >/dev/null 2>&1
+}
+
+expect_value() { # label key name view expected
+  local actual
+  actual=$(reg_value "$2" "$3" "$4") || actual="(absent)"
+  if [ "$actual" = "$5" ]; then
+    pass "$1"
+  else
+    fail "$1: found '$actual', expected '$5'"
+  fi
+}
+
+# --- Per architecture and add-in ---------------------------------------------------------------
+addins=("ExcelTrelvane:excel:Excel:{E45C63E8-2FF1-4F13-A3F9-0432667993BF}"
+        "WordTrelvane:word:Word:{0A800EAC-46B7-4F35-9A76-A545B7A7D460}")
+
+test_addin() { # arch loader view other_view build_dir entry
+  local arch=$1 loader=$2 view=$3 other=$4 build=$5 entry=$6
+  local name host office clsid
+  IFS=':' read -r name host office clsid <<<"$entry"
+  local label="$arch $name"
+  local folder="$work/$arch/$name"
+  mkdir -p "$folder"
+  cp "$build/$name.dll" "$folder/"
+  local dll
+  dll=$(windows_path "$folder/$name.dll")
+  local prog_id="$name.Connect"
+  local class_key="HKLM\\Software\\Classes\\CLSID\\$clsid"
+  local prog_key="HKLM\\Software\\Classes\\$prog_id"
+  local addin_key="HKCU\\Software\\Microsoft\\Office\\$office\\AddIns\\$prog_id"
+
+  local imports
+  imports=$(x86_64-w64-mingw32-objdump -p "$folder/$name.dll" | sed -n 's/.*DLL Name: //p' | tr '\n' ' ')
+  if grep -qiE 'libstdc|libgcc|libwinpthread' <<<"$imports"; then
+    fail "$label imports a MinGW runtime DLL: $imports"
+  else
+    pass "$label imports system DLLs only ($imports)"
+  fi
+
+  local rc=0
+  "$loader" regsvr32 /s "$dll" || rc=$?
+  [ $rc -eq 0 ] && pass "$label: regsvr32 /s" || fail "$label: regsvr32 /s exited $rc"
+  rc=0
+  "$loader" regsvr32 /s "$dll" || rc=$?
+  [ $rc -eq 0 ] && pass "$label: registering twice" || fail "$label: second regsvr32 exited $rc"
+
+  expect_value "$label: class InprocServer32 in the $view-bit view" \
+    "$class_key\\InprocServer32" "(Default)" "$view" "$dll"
+  expect_value "$label: ThreadingModel Apartment" \
+    "$class_key\\InprocServer32" ThreadingModel "$view" Apartment
+  if key_present "$class_key" "$other"; then
+    fail "$label: the class also appears in the $other-bit view"
+  else
+    pass "$label: the class is not in the $other-bit view"
+  fi
+  expect_value "$label: ProgID names the CLSID" "$prog_key\\CLSID" "(Default)" "$view" "$clsid"
+  expect_value "$label: add-in LoadBehavior" "$addin_key" LoadBehavior "$view" 0x3
+  expect_value "$label: add-in FriendlyName" "$addin_key" FriendlyName "$view" \
+    "$office 2010 Trelvane"
+
+  rc=0
+  timeout 300 "$loader" "$build/tests/win/addin-host.exe" --dll "$dll" --progid "$prog_id" \
+    --cases "$(windows_path "$work/cases/$host")" >"$folder/addin-host.log" 2>&1 || rc=$?
+  if [ $rc -eq 0 ]; then
+    pass "$label: test host ($(tail -n 1 "$folder/addin-host.log" | tr -d '\r'))"
+  else
+    grep '^FAIL' "$folder/addin-host.log" | tr -d '\r' | sed 's/^/    /' || true
+    tail -n 3 "$folder/addin-host.log" | tr -d '\r' | sed 's/^/    /'
+    fail "$label: test host exited $rc (log: $folder/addin-host.log)"
+  fi
+
+  rc=0
+  "$loader" regsvr32 /u /s "$dll" || rc=$?
+  [ $rc -eq 0 ] && pass "$label: regsvr32 /u /s" || fail "$label: regsvr32 /u /s exited $rc"
+  local key
+  for key in "$class_key" "$prog_key" "$addin_key"; do
+    if key_present "$key" "$view"; then
+      fail "$label: $key is still there after unregistering"
+    else
+      pass "$label: $key removed"
+    fi
+  done
+  rc=0
+  "$loader" regsvr32 /u /s "$dll" || rc=$?
+  [ $rc -eq 0 ] && pass "$label: unregistering again" || fail "$label: second /u exited $rc"
+}
+
+# trelvane-ribbon.exe reads the registry store: its document must be the native one.
+test_windows_tool() { # arch loader build_dir
+  local arch=$1 loader=$2 build=$3
+  local settings_key='HKCU\Software\VB and VBA Program Settings\Marrowick\Trelvane'
+  wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+  wine reg add "$settings_key" /v "Hide built-in Tabs" /t REG_SZ /d 1 /f >/dev/null
+  wine reg add "$settings_key" /v Home /t REG_SZ /d 1 /f >/dev/null
+  wine reg add "$settings_key" /v "Page Layout" /t REG_SZ /d 1 /f >/dev/null
+  wine reg add "$settings_key" /v Review /t REG_SZ /d 1.0 /f >/dev/null
+  wine reg add "$settings_key" /v View /t REG_SZ /d 2 /f >/dev/null
+  local out="$work/$arch/trelvane-ribbon-excel.xml" rc=0
+  "$loader" "$build/trelvane-ribbon.exe" excel >"$out" 2>"$out.err" || rc=$?
+  wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+  if [ $rc -eq 0 ] && cmp -s "$out" "$work/cases/excel/hide-some.xml"; then
+    pass "$arch trelvane-ribbon.exe prints the native document from the registry store"
+  else
+    fail "$arch trelvane-ribbon.exe (exit $rc) differs from the native document"
+  fi
+}
+
+for arch in i686 x86_64; do
+  if [ $arch = i686 ]; then
+    loader=wine view=32 other=64 build="$root/build/win32"
+  else
+    loader=$wine64_loader view=64 other=32 build="$root/build/win64"
+  fi
+  step "$arch"
+  mkdir -p "$work/$arch"
+  rc=0
+  timeout 120 "$loader" "$build/tests/win/layer-tests.exe" >"$work/$arch/layer-tests.log" 2>&1 ||
+    rc=$?
+  if [ $rc -eq 0 ]; then
+    pass "$arch Windows layer checks ($(tail -n 1 "$work/$arch/layer-tests.log" | tr -d '\r'))"
+  else
+    grep '^FAIL' "$work/$arch/layer-tests.log" | tr -d '\r' | sed 's/^/    /' || true
+    fail "$arch Windows layer checks exited $rc"
+  fi
+  test_windows_tool "$arch" "$loader" "$build"
+  for entry in "${addins[@]}"; do
+    test_addin "$arch" "$loader" "$view" "$other" "$build" "$entry"
+  done
+done
+
+# --- Both architectures side by side -------------------------------------------------------------
+# They share the ProgID and the Office entry: removing one build must leave the other working.
+step "both architectures"
+dll32=$(windows_path "$work/i686/ExcelTrelvane/ExcelTrelvane.dll")
+dll64=$(windows_path "$work/x86_64/ExcelTrelvane/ExcelTrelvane.dll")
+class_key='HKLM\Software\Classes\CLSID\{E45C63E8-2FF1-4F13-A3F9-0432667993BF}'
+prog_key='HKLM\Software\Classes\ExcelTrelvane.Connect'
+addin_key='HKCU\Software\Microsoft\Office\Excel\AddIns\ExcelTrelvane.Connect'
+if wine regsvr32 /s "$dll32" && "$wine64_loader" regsvr32 /s "$dll64" &&
+   "$wine64_loader" regsvr32 /u /s "$dll64"; then
+  if key_present "$class_key" 32 && ! key_present "$class_key" 64 &&
+     key_present "$prog_key" 32 && key_present "$addin_key" 32; then
+    pass "unregistering the 64-bit build keeps the 32-bit class, ProgID and Office entry"
+  else
+    fail "unregistering the 64-bit build disturbed the 32-bit registration"
+  fi
+  if wine regsvr32 /u /s "$dll32" && ! key_present "$class_key" 32 &&
+     ! key_present "$prog_key" 32 && ! key_present "$addin_key" 32; then
+    pass "unregistering the 32-bit build then removes everything"
+  else
+    fail "unregistering the last build left keys behind"
+  fi
+else
+  fail "registering both builds side by side"
+fi
+
+# --- Summary -------------------------------------------------------------------------------------
+step "summary"
+printf '%d passed, %d failed, %d s\n' "$passed" "$failed" $((SECONDS - started))
+if [ "$failed" -ne 0 ]; then
+  printf 'failed:\n'
+  printf '  %s\n' "${failures[@]}"
+  echo "RESULT: FAIL"
+  exit 1
+fi
+echo "RESULT: PASS"
