@@ -314,7 +314,7 @@ void CheckCallbacks(CheckList& checks, const AddinUnderTest& addin) {
   FakeControl control;
   {
     HRESULT hr = E_UNEXPECTED;
-    com_ptr<IDispatch> object = CreateAddin(addin.expected.clsid, hr);
+    com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);
     if (!checks.Expect(static_cast<bool>(object), "created for the callbacks", Hex(hr)))
       return;
     checks.ExpectHr(ConnectAddin(object.get(), &application), S_OK, "OnConnection");

@@ -12,8 +12,12 @@ std::wstring ExceptionInfo::description() const {
   return info_.bstrDescription ? std::wstring(info_.bstrDescription) : std::wstring();
 }
 
-com_ptr<IDispatch> CreateAddin(const CLSID& clsid, HRESULT& hr) {
+com_ptr<IDispatch> CreateAddin(const wchar_t* prog_id, HRESULT& hr) {
   com_ptr<IDispatch> addin;
+  CLSID clsid = {};
+  hr = ::CLSIDFromProgID(prog_id, &clsid);
+  if (FAILED(hr))
+    return addin;
   hr = ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, addin.put_void());
   return addin;
 }

@@ -34,7 +34,8 @@ class ExceptionInfo {
   EXCEPINFO info_;
 };
 
-com_ptr<IDispatch> CreateAddin(const CLSID& clsid, HRESULT& hr);
+// As Office does: the ProgID from the add-in's key, through the class registration.
+com_ptr<IDispatch> CreateAddin(const wchar_t* prog_id, HRESULT& hr);
 
 // OnConnection as at host start-up (ext_cm_Startup).
 HRESULT ConnectAddin(IDispatch* addin, IDispatch* application);

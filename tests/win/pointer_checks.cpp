@@ -26,7 +26,7 @@ void CheckHandPointer(CheckList& checks, const AddinUnderTest& addin) {
   FakeControl control;
   {
     HRESULT hr = E_UNEXPECTED;
-    com_ptr<IDispatch> object = CreateAddin(addin.expected.clsid, hr);
+    com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);
     ConnectAddin(object.get(), &application);
     const DISPID show_about = object ? IdOfName(object.get(), L"ShowAbout0", hr) : DISPID_UNKNOWN;
     const HRESULT shown = object ? Click(object.get(), show_about, &control) : hr;

@@ -63,8 +63,8 @@ void CheckRibbonCases(CheckList& checks, const AddinUnderTest& addin) {
                                 &window);
     {
       HRESULT hr = E_UNEXPECTED;
-      com_ptr<IDispatch> object = CreateAddin(addin.expected.clsid, hr);
-      if (!checks.Expect(object && SUCCEEDED(hr), name + ": created by CLSID", Hex(hr)))
+      com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);
+      if (!checks.Expect(object && SUCCEEDED(hr), name + ": created by ProgID", Hex(hr)))
         continue;
       checks.ExpectHr(ConnectAddin(object.get(), &application), S_OK, name + ": OnConnection");
       std::string problem;
@@ -91,7 +91,7 @@ void CheckRibbonCases(CheckList& checks, const AddinUnderTest& addin) {
 
 void CheckUnconnected(CheckList& checks, const AddinUnderTest& addin) {
   HRESULT hr = E_UNEXPECTED;
-  com_ptr<IDispatch> object = CreateAddin(addin.expected.clsid, hr);
+  com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);
   if (!checks.Expect(static_cast<bool>(object), "created without a host", Hex(hr)))
     return;
   const CustomUi answer = GetCustomUi(object.get(), addin.expected.ribbon_id);
