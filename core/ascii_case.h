@@ -1,4 +1,5 @@
-// ASCII case folding, as the settings stores compare sections and keys.
+// ASCII case folding, as the settings stores compare sections and keys and the add-ins compare
+// callback names.
 #pragma once
 
 #include <string>
@@ -6,8 +7,9 @@
 
 namespace trelvane {
 
-constexpr char AsciiLower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+template <typename Char>
+constexpr Char AsciiLower(Char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<Char>(c + ('a' - 'A')) : c;
 }
 
 inline std::string AsciiLower(std::string_view text) {
@@ -17,7 +19,10 @@ inline std::string AsciiLower(std::string_view text) {
   return out;
 }
 
-constexpr bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+// For narrow and wide text alike (COM names arrive as UTF-16).
+template <typename Char>
+constexpr bool EqualsIgnoringAsciiCase(std::basic_string_view<Char> a,
+                                       std::basic_string_view<Char> b) {
   if (a.size() != b.size())
     return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -25,6 +30,10 @@ constexpr bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
       return false;
   }
   return true;
+}
+
+constexpr bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  return EqualsIgnoringAsciiCase<char>(a, b);
 }
 
 }  // namespace trelvane

@@ -49,19 +49,26 @@ std::optional<std::string> RegistrySettingsStore::Read(std::string_view applicat
   if (rc != ERROR_SUCCESS)
     FailWithWin32(FailureKind::kStore, "cannot open the settings key", static_cast<DWORD>(rc));
 
+  // After each query: true when the value is absent; fails unless it was read as text.
+  const auto absent = [&key](LONG result, DWORD type) {
+    if (result == ERROR_FILE_NOT_FOUND)
+      return true;
+    if (result != ERROR_SUCCESS) {
+      FailWithWin32(FailureKind::kStore, "cannot read the setting \"" + std::string(key) + "\"",
+                    static_cast<DWORD>(result));
+    }
+    if (type != REG_SZ && type != REG_EXPAND_SZ)
+      FailStore("the setting \"" + std::string(key) + "\" is not stored as text");
+    return false;
+  };
+
   // The value may change between asking its size and reading it: ask again then.
   for (int attempt = 0; attempt < 8; ++attempt) {
     DWORD type = 0;
     DWORD bytes = 0;
     rc = ::RegQueryValueExW(hkey.get(), name.c_str(), nullptr, &type, nullptr, &bytes);
-    if (rc == ERROR_FILE_NOT_FOUND)
+    if (absent(rc, type))
       return std::nullopt;
-    if (rc != ERROR_SUCCESS) {
-      FailWithWin32(FailureKind::kStore, "cannot read the setting \"" + std::string(key) + "\"",
-                    static_cast<DWORD>(rc));
-    }
-    if (type != REG_SZ && type != REG_EXPAND_SZ)
-      FailStore("the setting \"" + std::string(key) + "\" is not stored as text");
     if (bytes > kLargestValueBytes)
       FailStore("the setting \"" + std::string(key) + "\" is too long to be a setting");
 
@@ -71,14 +78,8 @@ std::optional<std::string> RegistrySettingsStore::Read(std::string_view applicat
                             reinterpret_cast<BYTE*>(text.data()), &read);
     if (rc == ERROR_MORE_DATA)
       continue;
-    if (rc == ERROR_FILE_NOT_FOUND)
+    if (absent(rc, type))
       return std::nullopt;
-    if (rc != ERROR_SUCCESS) {
-      FailWithWin32(FailureKind::kStore, "cannot read the setting \"" + std::string(key) + "\"",
-                    static_cast<DWORD>(rc));
-    }
-    if (type != REG_SZ && type != REG_EXPAND_SZ)
-      FailStore("the setting \"" + std::string(key) + "\" is not stored as text");
     text.resize(read / sizeof(wchar_t));
     // A string value ends at its first NUL, whether or not the writer stored one.
     if (const auto nul = text.find(L'\0'); nul != std::wstring::npos)

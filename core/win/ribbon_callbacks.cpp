@@ -1,5 +1,7 @@
 #include "core/win/ribbon_callbacks.h"
 
+#include "core/ascii_case.h"
+
 namespace trelvane::win {
 namespace {
 
@@ -19,20 +21,6 @@ constexpr Entry kCallbacks[] = {
 
 bool Offered(RibbonCallback callback, bool with_document_map) {
   return callback != RibbonCallback::kDocument0 || with_document_map;
-}
-
-constexpr wchar_t AsciiLower(wchar_t c) {
-  return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
-}
-
-bool SameName(std::wstring_view a, std::wstring_view b) {
-  if (a.size() != b.size())
-    return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i]))
-      return false;
-  }
-  return true;
 }
 
 const Entry& EntryFor(RibbonCallback callback) {
@@ -83,7 +71,8 @@ HRESULT CheckControl(const VARIANT& argument) {
 
 std::optional<RibbonCallback> CallbackNamed(std::wstring_view name, bool with_document_map) {
   for (const Entry& entry : kCallbacks) {
-    if (SameName(name, entry.name) && Offered(entry.callback, with_document_map))
+    if (EqualsIgnoringAsciiCase<wchar_t>(name, entry.name) &&
+        Offered(entry.callback, with_document_map))
       return entry.callback;
   }
   return std::nullopt;
