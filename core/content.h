@@ -22,6 +22,7 @@ enum class ItemKind : std::uint8_t {
   kBeginGroup,  // BeginButtonGroup
   kEndGroup,    // EndButtonGroup
   kBeginMenu,   // BeginMenu: label, image_mso, screentip
+  kDynamicMenu,  // EmitDynamicMenu: label is the menu's name ("Edit")
   kMenuTag,     // a menu opened by its literal start tag (in text)
   kEndMenu,     // EndMenu: gap_after
   kLiteral,     // text appended as it stands
@@ -35,20 +36,28 @@ struct Item {
   std::string_view image_mso = {};
   std::string_view screentip = {};
   std::string_view text = {};  // kMenuTag, kLiteral: written as is, but for the bar's id prefix
+  std::string_view get_visible = {};  // the getVisible callback, where the host has one
   bool gap_after = false;      // kEndMenu
   const Item* included = nullptr;
   std::size_t included_size = 0;
 };
 
-// The three content procedures' lists of one host.
+// The three content procedures' lists of one host, and what follows the Tools panel group on
+// the tab (Access's toolbox group; nothing elsewhere).
 struct HostContent {
   std::span<const Item> menu_bar;
   std::span<const Item> standard_toolbar;
   std::span<const Item> formatting_toolbar;
+  std::span<const Item> after_tools_panel = {};
 };
 
 // Constructors that make a table read like its list.
 namespace content {
+
+// A getVisible callback that an element carries, as in `Icon("Bold", kText)`.
+struct Visibility {
+  std::string_view callback;
+};
 
 constexpr Item Control(std::string_view id_mso, std::string_view label = {}) {
   return {.kind = ItemKind::kControl, .id_mso = id_mso, .label = label};
@@ -59,31 +68,46 @@ constexpr Item Gallery(std::string_view id_mso, std::string_view label = {}) {
 constexpr Item Icon(std::string_view id_mso, std::string_view screentip = {}) {
   return {.kind = ItemKind::kIcon, .id_mso = id_mso, .screentip = screentip};
 }
-constexpr Item ComboBox(std::string_view id_mso) {
-  return {.kind = ItemKind::kComboBox, .id_mso = id_mso};
+constexpr Item Icon(std::string_view id_mso, Visibility visible) {
+  return {.kind = ItemKind::kIcon, .id_mso = id_mso, .get_visible = visible.callback};
+}
+// An icon that names its image too.
+constexpr Item IconWithImage(std::string_view id_mso, std::string_view image_mso) {
+  return {.kind = ItemKind::kIcon, .id_mso = id_mso, .image_mso = image_mso};
+}
+constexpr Item ComboBox(std::string_view id_mso, Visibility visible = {}) {
+  return {.kind = ItemKind::kComboBox, .id_mso = id_mso, .get_visible = visible.callback};
 }
 constexpr Item Separator() {
   return {.kind = ItemKind::kSeparator};
 }
-constexpr Item Spacer(std::string_view label) {
-  return {.kind = ItemKind::kSpacer, .label = label};
+constexpr Item Spacer(std::string_view label, Visibility visible = {}) {
+  return {.kind = ItemKind::kSpacer, .label = label, .get_visible = visible.callback};
 }
 constexpr Item BarGap() {
   return {.kind = ItemKind::kBarGap};
 }
-constexpr Item ButtonGroup() {
-  return {.kind = ItemKind::kBeginGroup};
+constexpr Item ButtonGroup(Visibility visible = {}) {
+  return {.kind = ItemKind::kBeginGroup, .get_visible = visible.callback};
 }
 constexpr Item EndButtonGroup() {
   return {.kind = ItemKind::kEndGroup};
 }
-// A menu that shows a label (menu-bar menus and submenus).
-constexpr Item Menu(std::string_view label) {
-  return {.kind = ItemKind::kBeginMenu, .label = label};
+// A menu that shows a label (menu-bar menus and submenus), and an image where one is named.
+constexpr Item Menu(std::string_view label, std::string_view image_mso = {}) {
+  return {.kind = ItemKind::kBeginMenu, .label = label, .image_mso = image_mso};
 }
 // A menu that shows only an image, with a screentip (toolbar menus).
-constexpr Item ImageMenu(std::string_view image_mso, std::string_view screentip) {
-  return {.kind = ItemKind::kBeginMenu, .image_mso = image_mso, .screentip = screentip};
+constexpr Item ImageMenu(std::string_view image_mso, std::string_view screentip,
+                         Visibility visible = {}) {
+  return {.kind = ItemKind::kBeginMenu,
+          .image_mso = image_mso,
+          .screentip = screentip,
+          .get_visible = visible.callback};
+}
+// A menu whose content the host asks for each time it opens (EmitDynamicMenu).
+constexpr Item DynamicMenu(std::string_view name) {
+  return {.kind = ItemKind::kDynamicMenu, .label = name};
 }
 // A menu opened by its start tag, exactly as written.
 constexpr Item MenuTag(std::string_view start_tag) {

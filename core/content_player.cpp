@@ -15,6 +15,8 @@ constexpr std::string_view kAllMenuIdPrefix = "All";
 }
 
 void PlayBase(MarkupWriter& writer, const Item& item) {
+  if (!item.get_visible.empty())
+    FailForm(item.get_visible);
   switch (item.kind) {
     case ItemKind::kControl:
       writer.EmitControl(item.id_mso, item.label);
@@ -43,10 +45,13 @@ void PlayExtended(MarkupWriter& writer, const Item& item) {
       writer.EmitGallery(item.id_mso, item.label, item.image_mso, item.screentip, {});
       return;
     case ItemKind::kIcon:
-      writer.EmitIconControl(item.id_mso, item.screentip, item.image_mso, {});
+      writer.EmitIconControl(item.id_mso, item.screentip, item.image_mso, {}, item.get_visible);
       return;
     case ItemKind::kBeginMenu:
-      writer.BeginMenu(item.label, item.image_mso, item.screentip);
+      writer.BeginMenu(item.label, item.image_mso, item.screentip, item.get_visible);
+      return;
+    case ItemKind::kDynamicMenu:
+      writer.EmitDynamicMenu(item.label, item.image_mso, item.screentip);
       return;
     case ItemKind::kEndMenu:
       writer.EndMenu(item.gap_after);
@@ -73,20 +78,20 @@ void PlayItems(MarkupWriter& writer, std::span<const Item> items, EmitterForms f
   for (const Item& item : items) {
     switch (item.kind) {
       case ItemKind::kComboBox:
-        writer.EmitComboBox(item.id_mso);
+        writer.EmitComboBox(item.id_mso, item.get_visible);
         break;
       case ItemKind::kSeparator:
         writer.EmitMenuSeparator();
         break;
       case ItemKind::kSpacer:
-        writer.EmitSpacer(item.label);
+        writer.EmitSpacer(item.label, item.get_visible);
         break;
       case ItemKind::kBarGap:
         if (writer.menu_bar_mode() == kMenuBarOnTab)
           writer.EmitSpacer(" ");
         break;
       case ItemKind::kBeginGroup:
-        writer.BeginButtonGroup();
+        writer.BeginButtonGroup(item.get_visible);
         break;
       case ItemKind::kEndGroup:
         writer.EndButtonGroup();

@@ -21,6 +21,9 @@ struct HostProfile {
   std::string_view host_word;         // looked for in Application.Name, case-sensitively
   std::string_view application_name;  // the Name the real host reports
   std::span<const HostTab> tabs;      // in table order
+  // What closes the root start tag after its namespace: " >", or the onLoad callback.
+  std::string_view root_tag_end = " >";
+  std::string_view home_tab_id_mso = "TabHome";  // the Classic tab's insertBeforeMso with Left 1
   EmitterForms forms;
   // The All menu: opened with this literal start tag, or with BeginMenu("All") when empty;
   // closed with EndMenu, then followed by a spacer with this label when there is one.

@@ -20,7 +20,7 @@ struct ElementCounters {
   std::int32_t group = 0;      // btnGr00n
   std::int32_t spacer = 0;     // sep00n: spacers and id-less buttons
   std::int32_t separator = 0;  // msep00nd
-  std::int32_t menu = 0;       // BR3234n: menus opened by BeginMenu (and dynamic menus)
+  std::int32_t menu = 0;       // BR3234n, Dyna<name>n: menus and dynamic menus
 };
 
 // 1 while the menu bar is written on the tab, 2 while it is written inside the All menu.
@@ -65,6 +65,12 @@ class MarkupWriter {
   void EmitMenuSeparator();
   // Closes a menu; with `spacer_after` on the tab (menu-bar mode 1) a one-blank spacer follows.
   void EndMenu(bool spacer_after = false);
+
+  // A menu whose content the host asks for through OnGetContent<name>, shown as OnGetVisible<name>
+  // says; on the tab (menu-bar mode 1) a one-blank spacer bound to the same callback follows, so
+  // that a hidden menu takes its gap with it. Dynamic menus are numbered by the menu counter.
+  void EmitDynamicMenu(std::string_view name, std::string_view image_mso,
+                       std::string_view screentip);
 
  private:
   // Advances `counter`; fails rather than pass the largest 32-bit value.

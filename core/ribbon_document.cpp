@@ -44,10 +44,13 @@ std::optional<std::string> RibbonBuilder::Build(HostApplication* application,
   writer_.Clear();
   writer_.Append("<customUI xmlns=\"");
   writer_.Append(kCustomUiNamespace);
-  writer_.Append("\" >");
+  writer_.Append("\"");
+  writer_.Append(host_.root_tag_end);
   WriteTabs(settings);
   if (settings.ReadInt32(kKeyLeft, 1) == 1) {
-    writer_.Append("<tab id=\"Menus\" label=\"Classic\" insertBeforeMso=\"TabHome\">");
+    writer_.Append("<tab id=\"Menus\" label=\"Classic\" insertBeforeMso=\"");
+    writer_.Append(host_.home_tab_id_mso);
+    writer_.Append("\">");
   } else {
     writer_.Append("<tab id=\"Menus\" label=\"Classic\">");
   }
@@ -55,7 +58,9 @@ std::optional<std::string> RibbonBuilder::Build(HostApplication* application,
   WriteMenuBox(settings);
   EmitStandardToolbar(writer_, host_.content, host_.forms);
   EmitFormattingToolbar(writer_, host_.content, host_.forms);
-  writer_.Append("</group ></tab></tabs></ribbon></customUI>");
+  writer_.Append("</group >");
+  PlayItems(writer_, host_.content.after_tools_panel, host_.forms, "");
+  writer_.Append("</tab></tabs></ribbon></customUI>");
   return writer_.text();
 }
 

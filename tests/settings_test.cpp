@@ -19,6 +19,14 @@ Failure FailureOf(Read read) {
   return Failure{FailureKind::kInternal, "did not fail", 0};
 }
 
+// `text` between double quotes, as a reason quotes stored text.
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
+
 class SettingsTest : public ::testing::Test {
  protected:
   void Store(std::string_view key, std::string_view value) {
@@ -63,8 +71,7 @@ TEST_F(SettingsTest, TextThatIsNotANumberFailsNamingTheKeyAndTheText) {
     const Failure failure = FailureOf([&] { settings_.ReadInt32("Classic", 1); });
     EXPECT_EQ(failure.kind, FailureKind::kNotANumber) << text;
     EXPECT_NE(failure.reason.find("\"Classic\""), std::string::npos) << failure.reason;
-    EXPECT_NE(failure.reason.find("\"" + std::string(text) + "\""), std::string::npos)
-        << failure.reason;
+    EXPECT_NE(failure.reason.find(Quoted(text)), std::string::npos) << failure.reason;
     EXPECT_EQ(FailureOf([&] { settings_.ReadDouble("Classic", 1); }).kind,
               FailureKind::kNotANumber);
   }
