@@ -1,6 +1,7 @@
 #include "tools/host_catalog.h"
 
 #include "excel/excel_host.h"
+#include "powerpoint/powerpoint_host.h"
 #include "word/word_host.h"
 
 namespace trelvane {
@@ -9,6 +10,7 @@ namespace {
 constexpr CatalogEntry kCatalog[] = {
     {"excel", &excel::ExcelHost},
     {"word", &word::WordHost},
+    {"powerpoint", &powerpoint::PowerPointHost},
 };
 
 }  // namespace

@@ -1,0 +1,41 @@
+#include "powerpoint/powerpoint_host.h"
+
+#include "powerpoint/powerpoint_content.h"
+
+namespace trelvane::powerpoint {
+namespace {
+
+// Nine tabs: the Slide Master's home tab is hidden under the key "Format".
+constexpr HostTab kTabs[] = {
+    {"Home", "TabHome"},
+    {"Insert", "TabInsert"},
+    {"Design", "TabDesign"},
+    {"Animations", "TabAnimations"},
+    {"Slide Show", "TabSlideShow"},
+    {"Review", "TabReview"},
+    {"View", "TabView"},
+    {"Developer", "TabDeveloper"},
+    {"Format", "TabSlideMasterHome"},
+};
+
+}  // namespace
+
+const HostProfile& PowerPointHost() {
+  static const HostProfile host{
+      .host_word = "PowerPoint",
+      .application_name = "Microsoft PowerPoint",
+      .tabs = kTabs,
+      .forms = EmitterForms::kExtended,
+      .all_menu_start_tag = {},  // BeginMenu("All")
+      // EndMenu adds no gap inside the All menu, so the gap after it is written here, and wider.
+      .spacer_after_all_menu = "  ",
+      .content = {MenuBar(), StandardToolbar(), FormattingToolbar()},
+      .title = "PowerPoint 2010 Trelvane",
+      .uninstall_message =
+          "To uninstall, close PowerPoint and then go to\r\r"
+          "Start > Program Files > Trelvane > Uninstall Trelvane",
+  };
+  return host;
+}
+
+}  // namespace trelvane::powerpoint
