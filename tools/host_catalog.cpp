@@ -1,5 +1,6 @@
 #include "tools/host_catalog.h"
 
+#include "access/access_host.h"
 #include "excel/excel_host.h"
 #include "word/word_host.h"
 
@@ -9,6 +10,7 @@ namespace {
 constexpr CatalogEntry kCatalog[] = {
     {"excel", &excel::ExcelHost},
     {"word", &word::WordHost},
+    {"access", &access::AccessHost},
 };
 
 }  // namespace
