@@ -1,5 +1,6 @@
 #include "tools/host_catalog.h"
 
+#include "access/access_host.h"
 #include "excel/excel_host.h"
 #include "powerpoint/powerpoint_host.h"
 #include "word/word_host.h"
@@ -11,6 +12,7 @@ constexpr CatalogEntry kCatalog[] = {
     {"excel", &excel::ExcelHost},
     {"word", &word::WordHost},
     {"powerpoint", &powerpoint::PowerPointHost},
+    {"access", &access::AccessHost},
 };
 
 }  // namespace

@@ -1,0 +1,37 @@
+#include "access/access_host.h"
+
+#include "access/access_content.h"
+
+namespace trelvane::access {
+namespace {
+
+constexpr HostTab kTabs[] = {
+    {"Home", "TabHomeAccess"},
+    {"Create", "TabCreate"},
+    {"External Data", "TabExternalData"},
+    {"Database Tools", "TabDatabaseTools"},
+};
+
+}  // namespace
+
+const HostProfile& AccessHost() {
+  static const HostProfile host{
+      .host_word = "Access",
+      .application_name = "Microsoft Access",
+      .tabs = kTabs,
+      // The ribbon object comes back through onLoad; the refresh timer needs it.
+      .root_tag_end = R"( onLoad="ribbonLoaded">)",
+      .home_tab_id_mso = "TabHomeAccess",
+      .forms = EmitterForms::kExtended,
+      .all_menu_start_tag = {},  // BeginMenu("All")
+      .spacer_after_all_menu = "  ",
+      .content = {MenuBar(), StandardToolbar(), FormattingToolbar(), ToolboxGroup()},
+      .title = "Access 2010 Trelvane",
+      .uninstall_message =
+          "To uninstall, close Access and then go to\r\r"
+          "Start > Program Files > Trelvane > Uninstall Trelvane",
+  };
+  return host;
+}
+
+}  // namespace trelvane::access
