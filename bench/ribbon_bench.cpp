@@ -4,7 +4,6 @@
 // same size once into a fresh string, so that build time over copy time reads off one run.
 #include <benchmark/benchmark.h>
 
-
 #include "core/memory_settings_store.h"
 #include "core/ribbon_document.h"
 #include "core/settings.h"
@@ -16,7 +15,7 @@ namespace {
 void BM_BuildRibbon(benchmark::State& state, const HostProfile* host, bool all_menu) {
   MemorySettingsStore store;
   Settings(store).Write("All", all_menu ? "1" : "0");
-  NamedHost application(std::string(host->application_name));
+  StandInHost application(std::string(host->application_name));
   RibbonBuilder builder(*host);
   std::size_t bytes = 0;
   for (auto _ : state) {
@@ -36,7 +35,7 @@ void BM_BuildRibbon(benchmark::State& state, const HostProfile* host, bool all_m
 std::size_t DocumentSize(const HostProfile& host, bool all_menu) {
   MemorySettingsStore store;
   Settings(store).Write("All", all_menu ? "1" : "0");
-  NamedHost application(std::string(host.application_name));
+  StandInHost application(std::string(host.application_name));
   RibbonBuilder builder(host);
   return builder.GetRibbonXML(&application, store).document.size();
 }

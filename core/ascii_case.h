@@ -36,4 +36,16 @@ constexpr bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return EqualsIgnoringAsciiCase<char>(a, b);
 }
 
+// A UTF-16 name against an ASCII one: COM names arrive wide, and the tables they are looked up
+// in hold ASCII.
+constexpr bool EqualsIgnoringAsciiCase(std::wstring_view wide, std::string_view ascii) {
+  if (wide.size() != ascii.size())
+    return false;
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    if (wide[i] > 0x7F || AsciiLower(wide[i]) != static_cast<wchar_t>(AsciiLower(ascii[i])))
+      return false;
+  }
+  return true;
+}
+
 }  // namespace trelvane

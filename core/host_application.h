@@ -1,10 +1,13 @@
 // The host's Application object as the core needs it. On Windows it wraps the object Office
 // hands to OnConnection and calls it late-bound by member name; elsewhere a stand-in answers.
 // Every member throws BuildFailure (kHost, carrying the host's error code) when the host cannot
-// answer.
+// answer, and each call asks the host afresh: nothing is cached.
 #pragma once
 
+#include <cstdint>
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "core/failure.h"
 
@@ -20,16 +23,32 @@ class HostApplication {
   // Application.ActiveWindow.DocumentMap, read and written.
   virtual bool DocumentMap() = 0;
   virtual void SetDocumentMap(bool shown) = 0;
+
+  // Access: Application.CurrentObjectType, the kind of the active object (0 table, 1 query,
+  // 2 form, 3 report, 4 macro, 5 module; anything else for other kinds or none).
+  virtual std::int32_t CurrentObjectType() = 0;
+  // Access: Application.CommandBars.GetPressedMso(id_mso), whether that built-in button is
+  // pressed; two calls into the host, one for CommandBars and one for GetPressedMso.
+  virtual bool GetPressedMso(std::string_view id_mso) = 0;
 };
 
-// A host that only has a name: the command-line tool's stand-in. It has no windows.
-class NamedHost final : public HostApplication {
+// The command-line tool's stand-in for a host: a name, and for Access the kind of the active
+// object and the pressed view buttons it is told. It has no windows.
+class StandInHost final : public HostApplication {
  public:
-  explicit NamedHost(std::string name) : name_(std::move(name)) {}
+  explicit StandInHost(std::string name) : name_(std::move(name)) {}
 
   std::string Name() override { return name_; }
   bool DocumentMap() override { throw NoWindow(); }
   void SetDocumentMap(bool) override { throw NoWindow(); }
+  std::int32_t CurrentObjectType() override { return object_type_; }
+  bool GetPressedMso(std::string_view id_mso) override {
+    return pressed_.find(std::string(id_mso)) != pressed_.end();
+  }
+
+  // -1 until told otherwise: what Access answers when nothing is selected.
+  void set_object_type(std::int32_t object_type) { object_type_ = object_type; }
+  void Press(std::string_view id_mso) { pressed_.emplace(id_mso); }
 
  private:
   static BuildFailure NoWindow() {
@@ -37,6 +56,8 @@ class NamedHost final : public HostApplication {
   }
 
   std::string name_;
+  std::int32_t object_type_ = -1;
+  std::set<std::string> pressed_;
 };
 
 }  // namespace trelvane

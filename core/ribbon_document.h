@@ -37,6 +37,8 @@ class RibbonBuilder {
 
   const HostProfile& host() const { return host_; }
   const MarkupWriter& writer() const { return writer_; }
+  // The writer and its counters outlive a build: Access's dynamic menus go on numbering from them.
+  MarkupWriter& writer() { return writer_; }
 
  private:
   // The document, or nothing for "add nothing"; throws BuildFailure.

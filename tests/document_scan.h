@@ -23,7 +23,7 @@ struct BuiltDocument {
 inline BuiltDocument BuildDocument(const HostProfile& host, bool all_menu) {
   MemorySettingsStore store;
   Settings(store).Write("All", all_menu ? "1" : "0");
-  NamedHost app(std::string(host.application_name));
+  StandInHost app(std::string(host.application_name));
   RibbonBuilder builder(host);
   RibbonXml xml = builder.GetRibbonXML(&app, store);
   EXPECT_TRUE(xml.ok) << xml.failure.reason;

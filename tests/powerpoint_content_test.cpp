@@ -52,7 +52,7 @@ std::string DocumentHiding(const std::vector<std::string_view>& keys) {
   settings.Write("Hide built-in Tabs", "1");
   for (const std::string_view key : keys)
     settings.Write(key, "1");
-  NamedHost app("Microsoft PowerPoint");
+  StandInHost app("Microsoft PowerPoint");
   RibbonBuilder builder(powerpoint::PowerPointHost());
   RibbonXml xml = builder.GetRibbonXML(&app, store);
   EXPECT_TRUE(xml.ok) << xml.failure.reason;

@@ -24,6 +24,8 @@ class FakeHost final : public HostApplication {
   }
   bool DocumentMap() override { return false; }
   void SetDocumentMap(bool) override {}
+  std::int32_t CurrentObjectType() override { return -1; }
+  bool GetPressedMso(std::string_view) override { return false; }
   bool fail_ = false;
 
  private:

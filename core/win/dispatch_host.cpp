@@ -38,4 +38,21 @@ void DispatchHost::SetDocumentMap(bool shown) {
   PutProperty(window.get(), L"DocumentMap", value, "ActiveWindow.DocumentMap");
 }
 
+std::int32_t DispatchHost::CurrentObjectType() {
+  // Access answers True (-1) when nothing is selected; a value beyond 32 bits fails to convert.
+  const unique_variant kind =
+      GetProperty(application_.get(), L"CurrentObjectType", VT_I4, "Application.CurrentObjectType");
+  return V_I4(kind.get());
+}
+
+bool DispatchHost::GetPressedMso(std::string_view id_mso) {
+  const unique_variant bars =
+      GetProperty(application_.get(), L"CommandBars", VT_DISPATCH, "Application.CommandBars");
+  if (!V_DISPATCH(bars.get()))
+    FailWith(FailureKind::kHost, "the host has no command bars", E_FAIL);
+  const unique_variant pressed = CallMethod(V_DISPATCH(bars.get()), L"GetPressedMso", Widen(id_mso),
+                                            VT_BOOL, "CommandBars.GetPressedMso");
+  return V_BOOL(pressed.get()) != VARIANT_FALSE;
+}
+
 }  // namespace trelvane::win

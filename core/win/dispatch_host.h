@@ -18,6 +18,8 @@ class DispatchHost final : public HostApplication {
   std::string Name() override;
   bool DocumentMap() override;
   void SetDocumentMap(bool shown) override;
+  std::int32_t CurrentObjectType() override;
+  bool GetPressedMso(std::string_view id_mso) override;
 
  private:
   com_ptr<IDispatch> ActiveWindow();

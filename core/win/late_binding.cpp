@@ -81,12 +81,10 @@ DISPID MemberId(IDispatch* object, const wchar_t* name, std::string_view what) {
   return id;
 }
 
-unique_variant GetProperty(IDispatch* object, const wchar_t* name, VARTYPE type,
-                           std::string_view what) {
-  const DISPID id = MemberId(object, name, what);
-  DISPPARAMS none = {nullptr, nullptr, 0, 0};
-  unique_variant value;
-  Invoke(object, id, DISPATCH_PROPERTYGET, none, value.put(), what);
+namespace {
+
+// `value` as `type`; a value that cannot be converted fails with the conversion's HRESULT.
+unique_variant As(unique_variant value, VARTYPE type, std::string_view what) {
   if (value.type() != type) {
     unique_variant converted;
     const HRESULT hr = ::VariantChangeType(converted.get(), value.get(), 0, type);
@@ -95,6 +93,29 @@ unique_variant GetProperty(IDispatch* object, const wchar_t* name, VARTYPE type,
     return converted;
   }
   return value;
+}
+
+}  // namespace
+
+unique_variant GetProperty(IDispatch* object, const wchar_t* name, VARTYPE type,
+                           std::string_view what) {
+  const DISPID id = MemberId(object, name, what);
+  DISPPARAMS none = {nullptr, nullptr, 0, 0};
+  unique_variant value;
+  Invoke(object, id, DISPATCH_PROPERTYGET, none, value.put(), what);
+  return As(std::move(value), type, what);
+}
+
+unique_variant CallMethod(IDispatch* object, const wchar_t* name, std::wstring_view argument,
+                          VARTYPE type, std::string_view what) {
+  const DISPID id = MemberId(object, name, what);
+  unique_variant text;
+  V_VT(text.get()) = VT_BSTR;
+  V_BSTR(text.get()) = MakeBstr(argument).release();
+  DISPPARAMS params = {text.get(), nullptr, 1, 0};
+  unique_variant value;
+  Invoke(object, id, DISPATCH_METHOD, params, value.put(), what);
+  return As(std::move(value), type, what);
 }
 
 void PutProperty(IDispatch* object, const wchar_t* name, const VARIANT& value,

@@ -23,4 +23,8 @@ unique_variant GetProperty(IDispatch* object, const wchar_t* name, VARTYPE type,
 void PutProperty(IDispatch* object, const wchar_t* name, const VARIANT& value,
                  std::string_view what);
 
+// Calls the method with one text argument and returns its result as `type`.
+unique_variant CallMethod(IDispatch* object, const wchar_t* name, std::wstring_view argument,
+                          VARTYPE type, std::string_view what);
+
 }  // namespace trelvane::win
