@@ -1,0 +1,52 @@
+// A stand-in for Access that answers the kind of the active object and the pressed view
+// buttons it is told, can be told to fail, and logs every query in order, so that a test sees
+// exactly which host calls a callback makes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "access/visibility_rules.h"
+#include "core/host_application.h"
+
+namespace trelvane::testing {
+
+class FakeAccess final : public HostApplication {
+ public:
+  static constexpr std::int32_t kNoDatabaseCode = static_cast<std::int32_t>(0x800A09D5);
+
+  std::int32_t kind = -1;
+  bool design = false;
+  bool datasheet = false;
+  // When set, the n-th query (counting from 0) fails with kNoDatabaseCode.
+  std::optional<std::size_t> fail_at;
+  std::vector<std::string> calls;
+
+  std::string Name() override { return "Microsoft Access"; }
+  bool DocumentMap() override { throw BuildFailure(FailureKind::kHost, "no DocumentMap"); }
+  void SetDocumentMap(bool) override { throw BuildFailure(FailureKind::kHost, "no DocumentMap"); }
+
+  std::int32_t CurrentObjectType() override {
+    Log("kind");
+    return kind;
+  }
+  bool GetPressedMso(std::string_view id_mso) override {
+    Log(std::string(id_mso));
+    if (id_mso == access::kDesignViewButton)
+      return design;
+    if (id_mso == access::kDatasheetViewButton)
+      return datasheet;
+    return false;
+  }
+
+ private:
+  void Log(std::string call) {
+    const bool fail = fail_at && *fail_at == calls.size();
+    calls.push_back(std::move(call));
+    if (fail)
+      throw BuildFailure(FailureKind::kHost, "the host has no database open", kNoDatabaseCode);
+  }
+};
+
+}  // namespace trelvane::testing
