@@ -12,21 +12,21 @@
 namespace trelvane {
 
 enum class ItemKind : std::uint8_t {
-  kControl,     // EmitControl: id_mso, label
-  kGallery,     // EmitGallery: id_mso, label
-  kIcon,        // EmitIconControl: id_mso, screentip, image_mso
-  kComboBox,    // EmitComboBox: id_mso
-  kSeparator,   // EmitMenuSeparator
-  kSpacer,      // EmitSpacer: label
-  kBarGap,      // EmitSpacer with a one-blank label, on the tab only (menu-bar mode 1)
-  kBeginGroup,  // BeginButtonGroup
-  kEndGroup,    // EndButtonGroup
-  kBeginMenu,   // BeginMenu: label, image_mso, screentip
+  kControl,      // EmitControl: id_mso, label
+  kGallery,      // EmitGallery: id_mso, label
+  kIcon,         // EmitIconControl: id_mso, screentip, image_mso
+  kComboBox,     // EmitComboBox: id_mso
+  kSeparator,    // EmitMenuSeparator
+  kSpacer,       // EmitSpacer: label
+  kBarGap,       // EmitSpacer with a one-blank label, on the tab only (menu-bar mode 1)
+  kBeginGroup,   // BeginButtonGroup
+  kEndGroup,     // EndButtonGroup
+  kBeginMenu,    // BeginMenu: label, image_mso, screentip
   kDynamicMenu,  // EmitDynamicMenu: label is the menu's name ("Edit")
-  kMenuTag,     // a menu opened by its literal start tag (in text)
-  kEndMenu,     // EndMenu: gap_after
-  kLiteral,     // text appended as it stands
-  kInclude,     // the items of another list
+  kMenuTag,      // a menu opened by its literal start tag (in text)
+  kEndMenu,      // EndMenu: gap_after
+  kLiteral,      // text appended as it stands
+  kInclude,      // the items of another list
 };
 
 struct Item {
@@ -37,7 +37,7 @@ struct Item {
   std::string_view screentip = {};
   std::string_view text = {};  // kMenuTag, kLiteral: written as is, but for the bar's id prefix
   std::string_view get_visible = {};  // the getVisible callback, where the host has one
-  bool gap_after = false;      // kEndMenu
+  bool gap_after = false;             // kEndMenu
   const Item* included = nullptr;
   std::size_t included_size = 0;
 };

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "core/host_profile.h"
+#include "core/win/addin_extension.h"
 
 namespace trelvane::win {
 
@@ -24,7 +25,8 @@ struct AddinIdentity {
   const HostProfile& (*host)();       // the content and texts
   const wchar_t* description;         // shown in the host's COM add-ins list
   LinkOpening link_opening;
-  bool toggles_document_map;  // offers the Document0 callback
+  bool toggles_document_map;             // offers the Document0 callback
+  ExtensionFactory extension = nullptr;  // the host's own members, where it has any
 };
 
 const AddinIdentity& ThisAddin();

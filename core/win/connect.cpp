@@ -28,7 +28,10 @@ void Describe(const Failure& failure, HRESULT hr, const wchar_t* source,
 }  // namespace
 
 Connect::Connect(const AddinIdentity& addin)
-    : addin_(addin), builder_(addin.host()), about_(ThisModule(), addin.link_opening) {}
+    : addin_(addin), builder_(addin.host()), about_(ThisModule(), addin.link_opening) {
+  if (addin.extension)
+    extension_ = addin.extension(ConnectParts{application_, builder_.writer(), ThisModule()});
+}
 
 Connect::~Connect() = default;
 
@@ -84,6 +87,26 @@ HRESULT Connect::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
   return DISP_E_BADINDEX;
 }
 
+std::span<const Member> Connect::Shared() const {
+  return SharedMembers(addin_.toggles_document_map);
+}
+
+Connect::FoundMember Connect::MemberWithId(DISPID id) const {
+  FoundMember found;
+  if (id < kFirstMemberDispid)
+    return found;
+  const auto index = static_cast<std::size_t>(id - kFirstMemberDispid);
+  const std::span<const Member> shared = Shared();
+  if (index < shared.size()) {
+    found.member = &shared[index];
+    found.shared = static_cast<int>(index);
+  } else if (extension_ && index - shared.size() < extension_->Members().size()) {
+    found.member = &extension_->Members()[index - shared.size()];
+    found.extension = static_cast<int>(index - shared.size());
+  }
+  return found;
+}
+
 HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
   if (!IsEqualIID(iid, IID_NULL))
     return DISP_E_UNKNOWNINTERFACE;
@@ -93,12 +116,19 @@ HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DI
     return E_INVALIDARG;
   for (UINT i = 0; i < count; ++i)
     ids[i] = DISPID_UNKNOWN;
-  const auto callback =
-      names[0] ? CallbackNamed(names[0], addin_.toggles_document_map) : std::nullopt;
-  if (!callback)
+  if (!names[0])
     return DISP_E_UNKNOWNNAME;
-  ids[0] = CallbackId(*callback);
-  // The callbacks' parameters cannot be passed by name.
+  const std::span<const Member> shared = Shared();
+  int index = FindMember(shared, names[0]);
+  if (index < 0 && extension_) {
+    const int own = FindMember(extension_->Members(), names[0]);
+    if (own >= 0)
+      index = static_cast<int>(shared.size()) + own;
+  }
+  if (index < 0)
+    return DISP_E_UNKNOWNNAME;
+  ids[0] = kFirstMemberDispid + index;
+  // The members' parameters cannot be passed by name.
   return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
@@ -106,31 +136,46 @@ HRESULT Connect::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* par
                         VARIANT* result, EXCEPINFO* exception, UINT* argument_error) {
   if (!IsEqualIID(iid, IID_NULL))
     return DISP_E_UNKNOWNINTERFACE;
-  const auto callback = CallbackWithId(id, addin_.toggles_document_map);
-  if (!callback)
+  const FoundMember found = MemberWithId(id);
+  if (!found.member)
     return DISP_E_MEMBERNOTFOUND;
-  const HRESULT checked = CheckCall(*callback, flags, params, argument_error);
+  IUnknown* argument = nullptr;
+  const HRESULT checked = CheckCall(found.member->shape, flags, params, &argument, argument_error);
   if (FAILED(checked))
     return checked;
-  if (result)
+  if (result) {
     ::VariantInit(result);
+    // A visibility callback that fails still says "not visible".
+    if (found.member->shape == MemberShape::kVisible) {
+      V_VT(result) = VT_BOOL;
+      V_BOOL(result) = VARIANT_FALSE;
+    }
+  }
 
   Failure failure;
   const HRESULT hr = Guarded(
       [&] {
-        RunCallback(*callback, result);
+        if (found.shared >= 0) {
+          RunShared(SharedMemberAt(static_cast<std::size_t>(found.shared)), result);
+        } else {
+          extension_->Run(static_cast<std::size_t>(found.extension), argument, result);
+        }
         return S_OK;
       },
       failure);
-  if (SUCCEEDED(hr) || !exception)
+  if (SUCCEEDED(hr))
+    return hr;
+  if (result && found.member->shape != MemberShape::kVisible)
+    ::VariantClear(result);  // no half a value
+  if (!exception)
     return hr;
   Describe(failure, hr, addin_.prog_id, exception);
   return DISP_E_EXCEPTION;
 }
 
-void Connect::RunCallback(RibbonCallback callback, VARIANT* result) {
-  switch (callback) {
-    case RibbonCallback::kGetRibbonXML: {
+void Connect::RunShared(SharedMember member, VARIANT* result) {
+  switch (member) {
+    case SharedMember::kGetRibbonXML: {
       unique_bstr xml = BuildRibbon();
       if (result) {
         V_VT(result) = VT_BSTR;
@@ -138,13 +183,13 @@ void Connect::RunCallback(RibbonCallback callback, VARIANT* result) {
       }
       return;
     }
-    case RibbonCallback::kShowAbout0:
+    case SharedMember::kShowAbout0:
       about_.Show();
       return;
-    case RibbonCallback::kUninstall0:
+    case SharedMember::kUninstall0:
       ShowUninstallMessage();
       return;
-    case RibbonCallback::kDocument0:
+    case SharedMember::kDocument0:
       ToggleDocumentMap();
       return;
   }
@@ -158,6 +203,8 @@ HRESULT Connect::OnConnection(IDispatch* application, int, IDispatch*, SAFEARRAY
 }
 
 HRESULT Connect::OnDisconnection(int, SAFEARRAY**) {
+  if (extension_)
+    extension_->OnDisconnection();
   return S_OK;
 }
 HRESULT Connect::OnAddInsUpdate(SAFEARRAY**) {

@@ -8,6 +8,7 @@
 
 #include "core/ribbon_document.h"
 #include "core/win/about_window.h"
+#include "core/win/addin_extension.h"
 #include "core/win/addin_identity.h"
 #include "core/win/automation_values.h"
 #include "core/win/com_ptr.h"
@@ -51,9 +52,18 @@ class Connect final : public IDTExtensibility2, public IRibbonExtensibility {
   explicit Connect(const AddinIdentity& addin);
   ~Connect();
 
+  // A member found by DISPID: one of the shared ones, or one of the extension's.
+  struct FoundMember {
+    const Member* member = nullptr;
+    int shared = -1;     // index into the shared members, or -1
+    int extension = -1;  // index into the extension's members, or -1
+  };
+  std::span<const Member> Shared() const;
+  FoundMember MemberWithId(DISPID id) const;
+
   // The ribbon document as a new BSTR; throws BuildFailure when the build fails.
   unique_bstr BuildRibbon();
-  void RunCallback(RibbonCallback callback, VARIANT* result);
+  void RunShared(SharedMember member, VARIANT* result);
   void ToggleDocumentMap();
   void ShowUninstallMessage();
 
@@ -63,6 +73,8 @@ class Connect final : public IDTExtensibility2, public IRibbonExtensibility {
   RibbonBuilder builder_;
   com_ptr<IDispatch> application_;
   AboutWindow about_;
+  // Declared last, so that it goes first: it may use all of the above until then.
+  std::unique_ptr<AddinExtension> extension_;
 };
 
 }  // namespace trelvane::win

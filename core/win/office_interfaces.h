@@ -15,6 +15,10 @@ inline constexpr IID kIidDtExtensibility2 = {
 inline constexpr IID kIidRibbonExtensibility = {
     0x000C0396, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
+// Office's IRibbonUI, handed to the document's onLoad callback.
+inline constexpr IID kIidRibbonUI = {
+    0x000C03A7, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
 // ext_ConnectMode and ext_DisconnectMode travel as 32-bit integers.
 class IDTExtensibility2 : public IDispatch {
  public:
@@ -36,6 +40,20 @@ class IRibbonExtensibility : public IDispatch {
 
  protected:
   ~IRibbonExtensibility() = default;
+};
+
+// Invalidate makes the host ask every callback of the add-in's document again.
+class IRibbonUI : public IDispatch {
+ public:
+  virtual HRESULT STDMETHODCALLTYPE Invalidate() = 0;
+  virtual HRESULT STDMETHODCALLTYPE InvalidateControl(BSTR control_id) = 0;
+  virtual HRESULT STDMETHODCALLTYPE InvalidateControlMso(BSTR control_id) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ActivateTab(BSTR control_id) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ActivateTabMso(BSTR control_id) = 0;
+  virtual HRESULT STDMETHODCALLTYPE ActivateTabQ(BSTR control_id, BSTR name_space) = 0;
+
+ protected:
+  ~IRibbonUI() = default;
 };
 
 }  // namespace trelvane::win

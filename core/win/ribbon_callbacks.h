@@ -1,32 +1,51 @@
-// The add-in's public methods as the host finds them by name through IDispatch, and the check
-// of the arguments the host passes them: ribbon callbacks take the clicked IRibbonControl,
-// which Office passes as VT_DISPATCH.
+// The add-in object's public members as the host finds them by name through IDispatch, and the
+// check of what the host passes them. Each member has a shape that says how it is called: ribbon
+// callbacks take the IRibbonControl (which Office passes as VT_DISPATCH), onLoad takes the
+// IRibbonUI, getters hand back a value.
 #pragma once
 
 #include <windows.h>
 
 #include <oaidl.h>
 
-#include <optional>
+#include <span>
 #include <string_view>
 
 namespace trelvane::win {
 
-enum class RibbonCallback { kGetRibbonXML, kShowAbout0, kUninstall0, kDocument0 };
+enum class MemberShape {
+  kDocument,      // no argument; returns the ribbon document as VT_BSTR (GetRibbonXML)
+  kClick,         // the clicked control; returns nothing (onAction)
+  kVisible,       // the control; returns VT_BOOL (getVisible)
+  kContent,       // the control; returns a menu document as VT_BSTR (getContent)
+  kRibbonLoaded,  // the IRibbonUI object; returns nothing (onLoad)
+  kAction,        // no argument; returns nothing (a public method of the class)
+  kObject,        // no argument; read as a property, returns VT_DISPATCH (a public member)
+};
 
-// Callback DISPIDs start far above those of IDTExtensibility2 (1 to 5) and
-// IRibbonExtensibility (1), which reach the object through its vtable: a dispatch call aimed at
-// an interface method can never run a callback.
-inline constexpr DISPID kFirstCallbackDispid = 0x1000;
+struct Member {
+  std::string_view name;  // ASCII; found whatever its case, as Automation names are
+  MemberShape shape;
+};
 
-// Names compare without regard to case, as Automation names do.
-std::optional<RibbonCallback> CallbackNamed(std::wstring_view name, bool with_document_map);
-std::optional<RibbonCallback> CallbackWithId(DISPID id, bool with_document_map);
-DISPID CallbackId(RibbonCallback callback);
+// The members every add-in has: GetRibbonXML, ShowAbout0, Uninstall0, and Document0 where the
+// add-in offers it.
+enum class SharedMember { kGetRibbonXML, kShowAbout0, kUninstall0, kDocument0 };
+std::span<const Member> SharedMembers(bool with_document_map);
+SharedMember SharedMemberAt(std::size_t index);
 
-// S_OK when `flags` and `params` fit the callback; otherwise the DISP_E_ code (or E_POINTER)
-// that Invoke returns, with *argument_error naming the offending argument where there is one.
-HRESULT CheckCall(RibbonCallback callback, WORD flags, const DISPPARAMS* params,
+// DISPIDs start far above those of IDTExtensibility2 (1 to 5) and IRibbonExtensibility (1),
+// which reach the object through its vtable: a dispatch call aimed at an interface method can
+// never run a member.
+inline constexpr DISPID kFirstMemberDispid = 0x1000;
+
+// The index of the member named `name`, or -1.
+int FindMember(std::span<const Member> members, std::wstring_view name);
+
+// S_OK when `flags` and `params` fit a member of `shape`; otherwise the DISP_E_ code (or
+// E_POINTER) that Invoke returns, with *argument_error naming the offending argument where there
+// is one. For shapes that take an object, *object receives it (borrowed from `params`).
+HRESULT CheckCall(MemberShape shape, WORD flags, const DISPPARAMS* params, IUnknown** object,
                   UINT* argument_error) noexcept;
 
 }  // namespace trelvane::win
