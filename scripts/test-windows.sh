@@ -107,7 +107,8 @@ windows_path() { # /a/b -> Z:\a\b
 # --- Ribbon cases: settings, and what trelvane-ribbon prints for them natively ------------------
 # name|host name ("-": the real host's)|expectation ("document" or the add-in's HRESULT)|settings
 all_tabs="Home=1;Insert=1;Page Layout=1;References=1;Mailings=1;Review=1;View=1;Developer=1"
-all_tabs+=";Formulas=1;Data=1"
+all_tabs+=";Formulas=1;Data=1;Design=1;Animations=1;Slide Show=1;Format=1;Create=1"
+all_tabs+=";External Data=1;Database Tools=1"
 cases=(
   "defaults|-|document|"
   "all-off|-|document|All=0"
@@ -120,7 +121,7 @@ cases=(
   "hide-all|-|document|Hide built-in Tabs=1;$all_tabs"
   "hide-switched-off|-|document|Hide built-in Tabs=0;Home=1"
   "key-without-blank|-|document|Hide built-in Tabs=1;PageLayout=1"
-  "other-host|Microsoft PowerPoint|document|"
+  "other-host|Microsoft Visio|document|"
   "all-not-a-number|-|0x80020005|All=yes"
   "classic-empty|-|0x80020005|Classic="
   "tab-not-a-number|-|0x80020005|Hide built-in Tabs=1;Home=abc"
@@ -154,6 +155,7 @@ prepare_cases() { # host
 }
 prepare_cases excel
 prepare_cases word
+prepare_cases powerpoint
 
 # --- Registry checks -----------------------------------------------------------------------------
 # The data of one value ("(Default)" for the key's own), or exit status 1 when absent.
@@ -183,7 +185,8 @@ expect_value() { # label key name view expected
 
 # --- Per architecture and add-in ---------------------------------------------------------------
 addins=("ExcelTrelvane:excel:Excel:{E45C63E8-2FF1-4F13-A3F9-0432667993BF}"
-        "WordTrelvane:word:Word:{0A800EAC-46B7-4F35-9A76-A545B7A7D460}")
+        "WordTrelvane:word:Word:{0A800EAC-46B7-4F35-9A76-A545B7A7D460}"
+        "PPTTrelvane:powerpoint:PowerPoint:{CC0454C0-3498-47CA-9ABD-EC8A2C2296A0}")
 
 test_addin() { # arch loader view other_view build_dir entry
   local arch=$1 loader=$2 view=$3 other=$4 build=$5 entry=$6

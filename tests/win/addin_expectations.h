@@ -16,6 +16,7 @@ struct AddinExpectation {
   const wchar_t* title;
   const wchar_t* uninstall_message;
   bool has_document_map_callback;
+  bool window_has_document_map;  // PowerPoint's window has no such member
 };
 
 inline constexpr AddinExpectation kAddinExpectations[] = {
@@ -28,6 +29,7 @@ inline constexpr AddinExpectation kAddinExpectations[] = {
         L"To uninstall, close Excel and then go to\r\rStart > Program Files > Excel 2010 Trelvane "
         L"> Uninstall Excel 2010 Trelvane",
         false,
+        false,
     },
     {
         L"WordTrelvane.Connect",
@@ -38,6 +40,18 @@ inline constexpr AddinExpectation kAddinExpectations[] = {
         L"To uninstall, close Word and then go to\r\rStart > Program Files > Trelvane > Uninstall "
         L"Trelvane",
         true,
+        true,
+    },
+    {
+        L"PPTTrelvane.Connect",
+        {0xCC0454C0, 0x3498, 0x47CA, {0x9A, 0xBD, 0xEC, 0x8A, 0x2C, 0x22, 0x96, 0xA0}},
+        L"Microsoft PowerPoint",
+        L"Microsoft.PowerPoint.Presentation",
+        L"PowerPoint 2010 Trelvane",
+        L"To uninstall, close PowerPoint and then go to\r\rStart > Program Files > Trelvane > "
+        L"Uninstall Trelvane",
+        true,
+        false,
     },
 };
 

@@ -161,6 +161,19 @@ void CheckUninstall(CheckList& checks, const AddinUnderTest& addin, IDispatch* o
                 "the uninstall message has an OK button only");
 }
 
+// PowerPoint's windows have no DocumentMap: Document0 fails there with the host's own code.
+void CheckNoDocumentMap(CheckList& checks, IDispatch* object, DISPID document_map,
+                        IDispatch* control) {
+  ExceptionInfo exception;
+  const HRESULT missing = Click(object, document_map, control, &exception);
+  checks.Expect(
+      missing == DISP_E_EXCEPTION && exception.code() == DISP_E_UNKNOWNNAME,
+      "Document0 in the host's window without a DocumentMap fails with DISP_E_UNKNOWNNAME",
+      Hex(missing) + " / " + Hex(exception.code()));
+  checks.ExpectHr(Click(object, document_map, control), DISP_E_UNKNOWNNAME,
+                  "and without EXCEPINFO with that code itself");
+}
+
 void CheckDocumentMap(CheckList& checks, IDispatch* object, DISPID document_map, IDispatch* control,
                       FakeApplication& application, FakeWindow& window) {
   window.document_map = false;
@@ -309,7 +322,7 @@ void CheckInterfaces(CheckList& checks, IDispatch* object) {
 
 void CheckCallbacks(CheckList& checks, const AddinUnderTest& addin) {
   ClearStoredSettings();
-  FakeWindow window(true);
+  FakeWindow window(addin.expected.window_has_document_map);
   FakeApplication application(addin.expected.application_name, &window);
   FakeControl control;
   {
@@ -323,8 +336,10 @@ void CheckCallbacks(CheckList& checks, const AddinUnderTest& addin) {
     CheckRibbonByName(checks, addin, object.get(), ids);
     CheckAboutWindow(checks, addin, object.get(), ids.show_about, &control);
     CheckUninstall(checks, addin, object.get(), ids.uninstall, &control);
-    if (addin.expected.has_document_map_callback) {
+    if (addin.expected.has_document_map_callback && addin.expected.window_has_document_map) {
       CheckDocumentMap(checks, object.get(), ids.document_map, &control, application, window);
+    } else if (addin.expected.has_document_map_callback) {
+      CheckNoDocumentMap(checks, object.get(), ids.document_map, &control);
     }
     CheckBadCalls(checks, object.get(), ids.show_about, &control);
 

@@ -6,6 +6,9 @@ namespace {
 constexpr DISPID kName = 1;
 constexpr DISPID kActiveWindow = 2;
 constexpr DISPID kDocumentMap = 7;
+constexpr DISPID kCurrentObjectType = 3;
+constexpr DISPID kCommandBars = 4;
+constexpr DISPID kGetPressedMso = 8;
 
 bool IsPropertyGet(WORD flags, const DISPPARAMS& params) {
   return (flags & DISPATCH_PROPERTYGET) && params.cArgs == 0 && params.cNamedArgs == 0;
@@ -98,11 +101,41 @@ HRESULT FakeWindow::Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT* res
   return DISP_E_MEMBERNOTFOUND;
 }
 
+std::optional<DISPID> FakeCommandBars::Member(std::wstring_view name) const {
+  if (name == L"GetPressedMso")
+    return kGetPressedMso;
+  return std::nullopt;
+}
+
+HRESULT FakeCommandBars::Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT* result,
+                              EXCEPINFO*) {
+  if (id != kGetPressedMso || !(flags & DISPATCH_METHOD))
+    return DISP_E_MEMBERNOTFOUND;
+  if (params.cArgs != 1 || params.cNamedArgs != 0 || !params.rgvarg)
+    return DISP_E_BADPARAMCOUNT;
+  if (V_VT(&params.rgvarg[0]) != VT_BSTR)
+    return DISP_E_TYPEMISMATCH;
+  if (!result)
+    return E_POINTER;
+  ++pressed_queries;
+  const std::wstring_view button(V_BSTR(&params.rgvarg[0]),
+                                 ::SysStringLen(V_BSTR(&params.rgvarg[0])));
+  V_VT(result) = VT_BOOL;
+  const bool pressed =
+      (button == L"ViewsDesignView" && design) || (button == L"ViewsDatasheetView" && datasheet);
+  V_BOOL(result) = pressed ? VARIANT_TRUE : VARIANT_FALSE;
+  return S_OK;
+}
+
 std::optional<DISPID> FakeApplication::Member(std::wstring_view name) const {
   if (name == L"Name")
     return kName;
   if (name == L"ActiveWindow")
     return kActiveWindow;
+  if (command_bars_ && name == L"CurrentObjectType")
+    return kCurrentObjectType;
+  if (command_bars_ && name == L"CommandBars")
+    return kCommandBars;
   return std::nullopt;
 }
 
@@ -132,8 +165,84 @@ HRESULT FakeApplication::Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT
       if (window_)
         window_->AddRef();
       return S_OK;
+    case kCurrentObjectType:
+      ++object_type_reads;
+      if (object_type_error)
+        return *object_type_error;
+      V_VT(result) = object_type_type;
+      switch (object_type_type) {
+        case VT_I2:
+          V_I2(result) = static_cast<SHORT>(object_type);
+          break;
+        case VT_BOOL:
+          V_BOOL(result) = object_type != 0 ? VARIANT_TRUE : VARIANT_FALSE;
+          break;
+        case VT_R8:
+          V_R8(result) = object_type;
+          break;
+        default:
+          V_VT(result) = VT_I4;
+          V_I4(result) = static_cast<LONG>(object_type);
+      }
+      return S_OK;
+    case kCommandBars:
+      ++command_bars_reads;
+      V_VT(result) = VT_DISPATCH;
+      V_DISPATCH(result) = command_bars_;
+      command_bars_->AddRef();
+      return S_OK;
   }
   return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT FakeRibbonUi::QueryInterface(REFIID iid, void** object) {
+  if (!object)
+    return E_POINTER;
+  *object = nullptr;
+  if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDispatch) &&
+      !IsEqualIID(iid, win::kIidRibbonUI))
+    return E_NOINTERFACE;
+  *object = static_cast<win::IRibbonUI*>(this);
+  AddRef();
+  return S_OK;
+}
+
+ULONG FakeRibbonUi::AddRef() {
+  return static_cast<ULONG>(::InterlockedIncrement(&references_));
+}
+
+ULONG FakeRibbonUi::Release() {
+  return static_cast<ULONG>(::InterlockedDecrement(&references_));
+}
+
+HRESULT FakeRibbonUi::GetTypeInfoCount(UINT* count) {
+  if (!count)
+    return E_POINTER;
+  *count = 0;
+  return S_OK;
+}
+
+HRESULT FakeRibbonUi::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+  if (info)
+    *info = nullptr;
+  return DISP_E_BADINDEX;
+}
+
+HRESULT FakeRibbonUi::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
+  return DISP_E_UNKNOWNNAME;  // the add-in calls the ribbon through its vtable
+}
+
+HRESULT FakeRibbonUi::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
+  return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT FakeRibbonUi::Invalidate() {
+  ++invalidations;
+  if (failures_left > 0) {
+    --failures_left;
+    return E_FAIL;
+  }
+  return S_OK;
 }
 
 }  // namespace trelvane::wintest

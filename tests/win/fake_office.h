@@ -1,7 +1,8 @@
-// Stand-ins for the Office objects an add-in meets: the Application (Name, ActiveWindow), its
-// window (DocumentMap) and a ribbon control. Each answers late-bound calls only, as Office's
-// objects do for an add-in that binds by name, and counts its references so that a test can
-// see every one returned. The test owns them; a Release never deletes.
+// Stand-ins for the Office objects an add-in meets: the Application (Name, ActiveWindow and, for
+// Access, CurrentObjectType and CommandBars), its window (DocumentMap), Access's command bars
+// (GetPressedMso), a ribbon control and the ribbon itself (IRibbonUI). Each answers late-bound
+// calls only, as Office's objects do for an add-in that binds by name, and counts its references so
+// that a test can see every one returned. The test owns them; a Release never deletes.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/win/office_interfaces.h"
 
 namespace trelvane::wintest {
 
@@ -63,15 +66,37 @@ class FakeWindow final : public FakeDispatch {
   bool has_document_map_;
 };
 
+// Access's CommandBars: GetPressedMso says whether a view button is pressed.
+class FakeCommandBars final : public FakeDispatch {
+ public:
+  bool design = false;     // "ViewsDesignView"
+  bool datasheet = false;  // "ViewsDatasheetView"
+  int pressed_queries = 0;
+
+ protected:
+  std::optional<DISPID> Member(std::wstring_view name) const override;
+  HRESULT Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT* result,
+               EXCEPINFO* exception) override;
+};
+
 class FakeApplication final : public FakeDispatch {
  public:
-  // `window` null: ActiveWindow is Nothing (no document open).
-  FakeApplication(std::wstring name, FakeWindow* window)
-      : name_(std::move(name)), window_(window) {}
+  // `window` null: ActiveWindow is Nothing (no document open). `command_bars` not null: the
+  // Application is Access's, with CurrentObjectType and CommandBars.
+  FakeApplication(std::wstring name, FakeWindow* window, FakeCommandBars* command_bars = nullptr)
+      : name_(std::move(name)), window_(window), command_bars_(command_bars) {}
 
   // When set, reading Name raises this error through EXCEPINFO, as a busy host does.
   std::optional<HRESULT> name_error;
   int name_reads = 0;
+
+  // CurrentObjectType answers this value as this type (VT_I4, VT_I2, VT_BOOL, VT_R8), or raises
+  // the error when one is set.
+  double object_type = -1;
+  VARTYPE object_type_type = VT_I4;
+  std::optional<HRESULT> object_type_error;
+  int object_type_reads = 0;
+  int command_bars_reads = 0;
 
  protected:
   std::optional<DISPID> Member(std::wstring_view name) const override;
@@ -81,6 +106,37 @@ class FakeApplication final : public FakeDispatch {
  private:
   std::wstring name_;
   FakeWindow* window_;
+  FakeCommandBars* command_bars_;
+};
+
+// The ribbon Office hands to onLoad: counts Invalidate calls and can be told to fail them.
+class FakeRibbonUi final : public win::IRibbonUI {
+ public:
+  FakeRibbonUi() = default;
+  FakeRibbonUi(const FakeRibbonUi&) = delete;
+  FakeRibbonUi& operator=(const FakeRibbonUi&) = delete;
+
+  LONG borrowed() const { return references_ - 1; }
+  int invalidations = 0;  // calls, failed ones included
+  int failures_left = 0;  // so many calls fail with E_FAIL before they succeed again
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override;
+  HRESULT STDMETHODCALLTYPE Invalidate() override;
+  HRESULT STDMETHODCALLTYPE InvalidateControl(BSTR) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE InvalidateControlMso(BSTR) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE ActivateTab(BSTR) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE ActivateTabMso(BSTR) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE ActivateTabQ(BSTR, BSTR) override { return E_NOTIMPL; }
+
+ private:
+  LONG references_ = 1;
 };
 
 // The IRibbonControl Office passes to callbacks; the add-ins do not look into it.
