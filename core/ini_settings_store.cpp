@@ -7,6 +7,7 @@
 
 #include "core/ascii_case.h"
 #include "core/failure.h"
+#include "core/settings.h"
 
 namespace trelvane {
 namespace {
@@ -15,6 +16,17 @@ namespace fs = std::filesystem;
 
 [[noreturn]] void FailStore(std::string reason) {
   throw BuildFailure(FailureKind::kStore, std::move(reason));
+}
+
+// A path as a reason shows it: whole, but never breaking the reason's line.
+std::string Shown(const fs::path& path) {
+  return TextForReason(path.string(), std::string::npos);
+}
+
+// A name as a reason quotes it.
+std::string Quoted(std::string_view text) {
+  constexpr std::size_t kLongestQuote = 64;
+  return '"' + TextForReason(text, kLongestQuote) + '"';
 }
 
 std::string_view WithoutCarriageReturn(std::string_view line) {
@@ -55,8 +67,7 @@ bool HasLineBreak(std::string_view text) {
 void CheckName(std::string_view what, std::string_view name, std::string_view forbidden) {
   if (name.empty() || HasLineBreak(name) || name.find('\0') != std::string_view::npos ||
       name.find_first_of(forbidden) != std::string_view::npos) {
-    FailStore("cannot store a value under the " + std::string(what) + " \"" + std::string(name) +
-              "\"");
+    FailStore("cannot store a value under the " + std::string(what) + " " + Quoted(name));
   }
 }
 
@@ -97,32 +108,32 @@ std::vector<std::string> IniSettingsStore::LoadLines(const fs::path& file) const
   std::error_code ec;
   const auto status = fs::status(file, ec);
   if (ec && status.type() != fs::file_type::not_found) {
-    FailStore("cannot read the settings file " + file.string() + ": " + ec.message());
+    FailStore("cannot read the settings file " + Shown(file) + ": " + ec.message());
   }
   if (status.type() == fs::file_type::not_found)
     return {};
   if (status.type() != fs::file_type::regular) {
-    FailStore("the settings file " + file.string() + " is not a regular file");
+    FailStore("the settings file " + Shown(file) + " is not a regular file");
   }
   const auto size = fs::file_size(file, ec);
   if (!ec && size > kLargestFile) {
-    FailStore("the settings file " + file.string() + " is too large to be a settings file");
+    FailStore("the settings file " + Shown(file) + " is too large to be a settings file");
   }
   std::ifstream in(file, std::ios::binary);
   if (!in)
-    FailStore("cannot open the settings file " + file.string());
+    FailStore("cannot open the settings file " + Shown(file));
   std::vector<std::string> lines;
   std::string line;
   std::uintmax_t total = 0;
   while (std::getline(in, line)) {
     total += line.size() + 1;
     if (total > kLargestFile + 1) {
-      FailStore("the settings file " + file.string() + " is too large to be a settings file");
+      FailStore("the settings file " + Shown(file) + " is too large to be a settings file");
     }
     lines.push_back(std::move(line));
   }
   if (in.bad())
-    FailStore("cannot read the settings file " + file.string());
+    FailStore("cannot read the settings file " + Shown(file));
   // A UTF-8 byte-order mark is not part of the first line.
   if (!lines.empty() && lines.front().rfind("\xEF\xBB\xBF", 0) == 0)
     lines.front().erase(0, 3);
@@ -146,10 +157,10 @@ void IniSettingsStore::Write(std::string_view application, std::string_view sect
   CheckName("key", key, "=");
   // A key must not read back as a comment or a section header.
   if (key.front() == ';' || key.front() == '#' || key.front() == '[') {
-    FailStore("cannot store a value under the key \"" + std::string(key) + "\"");
+    FailStore("cannot store a value under the key " + Quoted(key));
   }
   if (HasLineBreak(value))
-    FailStore("cannot store a value that spans lines under \"" + std::string(key) + "\"");
+    FailStore("cannot store a value that spans lines under " + Quoted(key));
 
   const fs::path file = FileFor(application);
   auto lines = LoadLines(file);
@@ -176,7 +187,7 @@ void IniSettingsStore::Write(std::string_view application, std::string_view sect
   std::error_code ec;
   fs::create_directories(folder_, ec);
   if (ec)
-    FailStore("cannot create the settings folder " + folder_.string() + ": " + ec.message());
+    FailStore("cannot create the settings folder " + Shown(folder_) + ": " + ec.message());
 
   // Write a sibling file, then rename it over the old one: the rename is atomic, so readers see
   // either the old file or the new one.
@@ -191,14 +202,14 @@ void IniSettingsStore::Write(std::string_view application, std::string_view sect
     if (!out) {
       out.close();
       fs::remove(temporary, ec);
-      FailStore("cannot write the settings file " + temporary.string());
+      FailStore("cannot write the settings file " + Shown(temporary));
     }
   }
   fs::rename(temporary, file, ec);
   if (ec) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    FailStore("cannot replace the settings file " + file.string() + ": " + ec.message());
+    FailStore("cannot replace the settings file " + Shown(file) + ": " + ec.message());
   }
 }
 

@@ -36,13 +36,14 @@ class IniSettingsStoreTest : public ::testing::Test {
   std::optional<std::string> Read(std::string_view key) {
     return store_.Read("Marrowick", "Trelvane", key);
   }
-  FailureKind ReadFailure(std::string_view key) {
+  FailureKind ReadFailure(std::string_view key) { return FailureOfRead(key).kind; }
+  Failure FailureOfRead(std::string_view key) {
     try {
       Read(key);
     } catch (const BuildFailure& e) {
-      return e.failure().kind;
+      return e.failure();
     }
-    return FailureKind::kInternal;
+    return Failure{FailureKind::kInternal, "did not fail", 0};
   }
 
   fs::path folder_;
@@ -146,6 +147,28 @@ TEST_F(IniSettingsStoreTest, RefusesNamesAndValuesThatWouldNotReadBack) {
         << c.application << "/" << c.section << "/" << c.key;
   }
   EXPECT_FALSE(fs::exists(File()));
+}
+
+TEST_F(IniSettingsStoreTest, ReasonsShowTheSettingsPathOnOneLine) {
+  const fs::path odd = folder_ / "odd\nfolder\x1b[2J\r";
+  fs::create_directories(odd / "Marrowick.ini");  // a folder where the file should be
+  store_ = IniSettingsStore(odd);
+  const std::string shown = "odd?folder?[2J?/Marrowick.ini";
+  const Failure read = FailureOfRead("All");
+  EXPECT_NE(read.reason.find(shown), std::string::npos) << read.reason;
+  try {
+    store_.Write("Marrowick", "Trelvane", "All", "1");
+    ADD_FAILURE() << "the write went through";
+  } catch (const BuildFailure& e) {
+    EXPECT_NE(e.failure().reason.find(shown), std::string::npos) << e.failure().reason;
+  }
+  // So do the names a write refuses.
+  try {
+    store_.Write("Marrowick", "Trelvane", "x\r\ny", "1");
+    ADD_FAILURE() << "the write went through";
+  } catch (const BuildFailure& e) {
+    EXPECT_NE(e.failure().reason.find("\"x??y\""), std::string::npos) << e.failure().reason;
+  }
 }
 
 }  // namespace
