@@ -1,8 +1,13 @@
 // The settings store as INI files: application "A" is the file A.ini in one folder, a section
 // is a [Section] header, a value is a Key=Value line. Sections and keys compare without regard
-// to ASCII case, as the registry does; blanks are kept exactly. A missing folder or file reads
-// as "nothing stored"; lines that are not a header or Key=Value are ignored; the first line of
-// a key wins. Writes replace the file atomically, so a reader never sees half a file.
+// to ASCII case, as the registry does; blanks and tabs around a key, a value or a section name
+// are not part of it, blanks inside one are. The file is UTF-8 (a byte-order mark is skipped),
+// or UTF-16 when it starts with a UTF-16 byte-order mark; CR LF, LF and a lone CR each end a
+// line. A missing folder or file reads as "nothing stored"; lines that are not a header or
+// Key=Value are ignored; the first line of a key wins. A header, or a key of the section read,
+// that is not text fails the read: it might be the one asked for.
+// Writes save UTF-8 with LF line ends whatever the file was, keeping the text of every other
+// line, and replace the file atomically, so a reader never sees half a file.
 #pragma once
 
 #include <filesystem>
@@ -29,7 +34,7 @@ class IniSettingsStore final : public SettingsStore {
   static constexpr std::uintmax_t kLargestFile = 1 << 20;
 
  private:
-  // The file's lines without their line ends; empty when it does not exist.
+  // The file's lines as UTF-8, without their line ends; empty when it does not exist.
   std::vector<std::string> LoadLines(const std::filesystem::path& file) const;
 
   std::filesystem::path folder_;

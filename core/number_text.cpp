@@ -16,8 +16,10 @@ bool IsDigit(char c) {
 }
 
 // Largest decimal exponent of a finite double is 308; anything whose leading digit stands
-// above 10^309 cannot be one. Used only to tell overflow from underflow.
-constexpr long kMaxDecimalExponent = 309;
+// above 10^309 cannot be one. The smallest double is near 4.9e-324, so anything whose leading
+// digit stands below 10^-400 is zero.
+constexpr std::int64_t kMaxDecimalExponent = 309;
+constexpr std::int64_t kMinDecimalExponent = -400;
 
 }  // namespace
 
@@ -53,20 +55,8 @@ ParsedNumber ParseDecimal(std::string_view text) {
   }
   if (int_digits + frac_digits == 0)
     return result;
-  const std::size_t mantissa_end = i;
 
-  // Decimal exponent of the first non-zero digit, if there is one.
-  std::optional<long> lead;
-  for (std::size_t k = 0; k < int_digits && !lead; ++k) {
-    if (body[int_begin + k] != '0')
-      lead = static_cast<long>(int_digits - 1 - k);
-  }
-  for (std::size_t k = 0; k < frac_digits && !lead; ++k) {
-    if (body[frac_begin + k] != '0')
-      lead = -static_cast<long>(k) - 1;
-  }
-
-  long exponent = 0;
+  std::int64_t exponent = 0;
   if (i < body.size() && (body[i] == 'e' || body[i] == 'E')) {
     ++i;
     bool exponent_negative = false;
@@ -76,8 +66,12 @@ ParsedNumber ParseDecimal(std::string_view text) {
     }
     if (i == body.size() || !IsDigit(body[i]))
       return result;
+    // The mantissa's zeros can shift the number by at most the text's length, so an exponent
+    // past that (and past double's range) decides the outcome whatever its exact value.
+    const std::int64_t saturated =
+        static_cast<std::int64_t>(body.size()) + kMaxDecimalExponent - kMinDecimalExponent;
     for (; i < body.size() && IsDigit(body[i]); ++i) {
-      if (exponent < 100000)
+      if (exponent < saturated)
         exponent = exponent * 10 + (body[i] - '0');
     }
     if (exponent_negative)
@@ -86,24 +80,43 @@ ParsedNumber ParseDecimal(std::string_view text) {
   if (i != body.size())
     return result;
 
-  if (!lead) {
+  // The significant digits from the first non-zero one, and that digit's decimal exponent.
+  std::string digits;
+  std::int64_t lead = 0;
+  for (std::size_t k = 0; k < int_digits + frac_digits; ++k) {
+    const char digit = k < int_digits ? body[int_begin + k] : body[frac_begin + k - int_digits];
+    if (digits.empty()) {
+      if (digit == '0')
+        continue;
+      lead = static_cast<std::int64_t>(int_digits) - 1 - static_cast<std::int64_t>(k);
+    }
+    digits += digit;
+  }
+  while (!digits.empty() && digits.back() == '0')
+    digits.pop_back();
+  if (digits.empty()) {
     result.value = negative ? -0.0 : 0.0;
     return result;
   }
-  const long magnitude = *lead + exponent;
+  const std::int64_t magnitude = lead + exponent;
   if (magnitude > kMaxDecimalExponent) {
     result.error = NumberError::kOutOfRange;
     return result;
   }
-  if (magnitude < -400) {
+  if (magnitude < kMinDecimalExponent) {
     result.value = negative ? -0.0 : 0.0;
     return result;
   }
 
-  // from_chars takes no '+' and no blanks; hand it the mantissa and a normalised exponent.
-  std::string plain(body.substr(int_begin, mantissa_end - int_begin));
+  // from_chars takes no '+' and no blanks; hand it one digit before the point and a small
+  // exponent, however the text spelt them.
+  std::string plain(1, digits.front());
+  if (digits.size() > 1) {
+    plain += '.';
+    plain.append(digits, 1);
+  }
   plain += 'e';
-  plain += std::to_string(exponent);
+  plain += std::to_string(magnitude);
   double value = 0;
   const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (ec == std::errc::result_out_of_range) {

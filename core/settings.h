@@ -2,6 +2,7 @@
 // "Marrowick", section "Trelvane", and is read with a default and converted to a number.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -42,5 +43,19 @@ class Settings {
 // failure's reason.
 std::int32_t SettingToInt32(std::string_view key, std::string_view text);
 double SettingToDouble(std::string_view key, std::string_view text);
+
+// Settings are UTF-8 text. The character `text` starts with, or length 0 when it does not start
+// with a well-formed one (empty, stray or cut-short bytes, an overlong form, a surrogate, a code
+// past U+10FFFF).
+struct Utf8Character {
+  char32_t code = 0;
+  std::size_t length = 0;
+};
+Utf8Character DecodeUtf8(std::string_view text);
+
+// `text` as a one-line failure reason quotes it: whatever could break or end the line (control
+// characters, Unicode line separators, bytes that are not UTF-8) shown as '?', and text longer
+// than `longest` bytes cut at a character and marked "...".
+std::string TextForReason(std::string_view text, std::size_t longest);
 
 }  // namespace trelvane

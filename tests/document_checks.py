@@ -168,6 +168,21 @@ def check_bad_input(tool, host):
     check(code == 0 and out == defaults, f"{host}: a junk-filled file is not read as defaults")
     code, out, err = tool.run(host, ini_text=b"[Trelvane]\nAll=")  # truncated mid-value
     check(code == 1 and out == b"" and "All" in err, f"{host}: truncated value gave exit {code}")
+    # A file as people edit and save it by hand reads as they mean it.
+    _, meant, _ = tool.run(host, {"All": "0", "Left": "2"})
+    check(meant != defaults, f"{host}: All=0 Left=2 gave the default document")
+    for text in [b"[Trelvane] \nAll = 0\nLeft =2\n", b"[ Trelvane ]\r\nAll\t=\t0\r\n Left= 2 ",
+                 b"[Trelvane]\rAll=0\rLeft=2\r",
+                 "[Trelvane]\r\nAll =0\r\nLeft=2\r\n".encode("utf-16"),
+                 "\ufeff[Trelvane]\nAll=0\nLeft=2\n".encode("utf-16-be")]:
+        code, out, err = tool.run(host, ini_text=text)
+        check(code == 0 and out == meant, f"{host}: {text!r} gave exit {code} {err.strip()}")
+    # What cannot be read says so on one line, naming the file, rather than reading as defaults.
+    for text in ["[Trelvane]\nAll=0\n".encode("utf-16")[:-1], b"[Trelvane]\nAll\xa0=0\n",
+                 b"[Tr\xe9lvane]\nAll=0\n"]:
+        code, out, err = tool.run(host, ini_text=text)
+        check(code == 1 and out == b"" and err.count("\n") == 1 and "Marrowick.ini" in err,
+              f"{host}: {text!r} gave exit {code}: {err!r}")
     code, out, err = tool.run(host, env_extra={"XDG_CONFIG_HOME": None, "HOME": None})
     check(code == 1 and out == b"" and err, f"{host}: no home folder gave exit {code}")
     folder = os.path.join(tool.workdir, "as-folder-" + host)
@@ -175,6 +190,11 @@ def check_bad_input(tool, host):
     code, out, err = tool.run(host, env_extra={"XDG_CONFIG_HOME": folder})
     check(code == 1 and out == b"" and "Marrowick.ini" in err,
           f"{host}: an unreadable settings file gave exit {code}: {err!r}")
+    folder = os.path.join(tool.workdir, "line\nbreak\r-" + host)
+    os.makedirs(os.path.join(folder, "Marrowick.ini"))
+    code, out, err = tool.run(host, env_extra={"XDG_CONFIG_HOME": folder})
+    check(code == 1 and err.count("\n") == 1 and "line?break?-" in err,
+          f"{host}: a settings path with line breaks gave {err!r}")
 
 
 def check_command_line(tool):

@@ -52,6 +52,26 @@ TEST(ParseDecimal, NumbersBeyondDoubleAreOutOfRangeNotJunk) {
   EXPECT_FALSE(ParseDecimal(std::string(400, '9')).value.has_value());
 }
 
+TEST(ParseDecimal, ExponentsOfAnyLengthAreTakenWhole) {
+  // As long as a settings file may be: the zeros and the exponent cancel out exactly.
+  const std::string zeros(999'999, '0');
+  EXPECT_DOUBLE_EQ(*ParseDecimal("0." + zeros + "1e1000000").value, 1.0);
+  EXPECT_DOUBLE_EQ(*ParseDecimal("-0." + zeros + "25e+1000000").value, -2.5);
+  EXPECT_DOUBLE_EQ(*ParseDecimal("1" + zeros + "e-999999").value, 1.0);
+  EXPECT_DOUBLE_EQ(*ParseDecimal("1" + zeros + "e-999996").value, 1000.0);
+  EXPECT_DOUBLE_EQ(*ParseDecimal("1e" + zeros + "2").value, 100.0);  // leading zeros
+  EXPECT_DOUBLE_EQ(*ParseDecimal("1." + zeros + "1e1").value, 10.0);
+  // One step past the cancelling exponent is still far outside double's range either way.
+  EXPECT_EQ(ParseDecimal("0." + zeros + "1e1000400").error, NumberError::kOutOfRange);
+  EXPECT_DOUBLE_EQ(*ParseDecimal("1" + zeros + "e-1000400").value, 0.0);
+  // Exponents longer than any integer type saturate without wrapping round.
+  const std::string huge(200'000, '9');
+  EXPECT_EQ(ParseDecimal("1e" + huge).error, NumberError::kOutOfRange);
+  EXPECT_DOUBLE_EQ(*ParseDecimal("1e-" + huge).value, 0.0);
+  EXPECT_DOUBLE_EQ(*ParseDecimal("0e" + huge).value, 0.0);
+  EXPECT_EQ(ParseDecimal("1" + zeros + "e" + huge).error, NumberError::kOutOfRange);
+}
+
 TEST(RoundToInt32, RoundsHalfToEven) {
   EXPECT_EQ(RoundToInt32(0.5), 0);
   EXPECT_EQ(RoundToInt32(1.5), 2);

@@ -97,5 +97,64 @@ TEST_F(SettingsTest, FailureReasonsStayOnOneLineAndShort) {
   EXPECT_NE(cut.reason.find(std::string(63, 'x') + "...\""), std::string::npos) << cut.reason;
 }
 
+TEST_F(SettingsTest, ReasonsShowNoLineSeparatorOrStrayByteOfTheStoredText) {
+  // NEL, LINE SEPARATOR and PARAGRAPH SEPARATOR end a line for many readers; stray bytes
+  // (one '?' each) could join with what follows into one of them.
+  Store("Classic",
+        "1\xC2\x85"
+        "2\xE2\x80\xA8"
+        "3\xE2\x80\xA9"
+        "4\x85"
+        "5\xE2\x80"
+        "6");
+  const Failure failure = FailureOf([&] { settings_.ReadInt32("Classic", 1); });
+  EXPECT_NE(failure.reason.find("\"1?2?3?4?5??6\""), std::string::npos) << failure.reason;
+  Store("Classic", "\xC3\xA9t\xC3\xA9");  // well-formed text is shown as it is
+  const Failure kept = FailureOf([&] { settings_.ReadInt32("Classic", 1); });
+  EXPECT_NE(kept.reason.find(Quoted("\xC3\xA9t\xC3\xA9")), std::string::npos) << kept.reason;
+}
+
+TEST(TextForReason, CutsAtACharacterOnlyWhenTooLong) {
+  const std::string path = "/home/a\nb/" + std::string(300, 'x') + "/Marrowick.ini";
+  EXPECT_EQ(TextForReason(path, std::string::npos),
+            "/home/a?b/" + std::string(300, 'x') + "/Marrowick.ini");
+  // Stray bytes count one each, so a run of them is cut where its length says.
+  EXPECT_EQ(TextForReason(std::string(10, '\x80'), 4), "????...");
+  EXPECT_EQ(TextForReason("ab\xE2\x80\xA6", 4), "ab...");
+  EXPECT_EQ(TextForReason("ab\xE2\x80\xA6", 5), "ab\xE2\x80\xA6");
+}
+
+TEST(DecodeUtf8, TakesWellFormedCharactersOnly) {
+  const struct {
+    const char* text;
+    char32_t code;
+    std::size_t length;
+  } cases[] = {
+      {"A", U'A', 1},
+      {"\xC3\xA9x", 0xE9, 2},
+      {"\xE2\x80\xA6", 0x2026, 3},
+      {"\xF0\x9F\x98\x80", 0x1F600, 4},
+      {"\xF4\x8F\xBF\xBF", 0x10FFFF, 4},
+      {"\x80", 0, 0},                  // a continuation byte alone
+      {"\xC3", 0, 0},                  // cut short
+      {"\xE2\x80", 0, 0},              // cut short
+      {"\xC3(", 0, 0},                 // not followed by a continuation byte
+      {"\xC0\x80", 0, 0},              // overlong NUL
+      {"\xE0\x80\xAF", 0, 0},          // overlong '/'
+      {"\xED\xA0\x80", 0, 0},          // a surrogate
+      {"\xF4\x90\x80\x80", 0, 0},      // past U+10FFFF
+      {"\xF8\x88\x80\x80\x80", 0, 0},  // five-byte form
+  };
+  for (const auto& c : cases) {
+    const Utf8Character got = DecodeUtf8(c.text);
+    EXPECT_EQ(got.length, c.length) << c.text;
+    if (c.length != 0) {
+      EXPECT_EQ(got.code, c.code) << c.text;
+    }
+  }
+  EXPECT_EQ(DecodeUtf8("").length, 0u);
+  EXPECT_EQ(DecodeUtf8(std::string_view("\0", 1)).length, 1u);
+}
+
 }  // namespace
 }  // namespace trelvane
