@@ -153,9 +153,30 @@ prepare_cases() { # host
   done
   pass "$host: ${#cases[@]} cases prepared"
 }
+
+# Access's dynamic menus: every menu for every kind, answered natively after a document build
+# with all defaults; the test host asks the add-in the same in the same order.
+prepare_content_requests() {
+  local dir="$work/cases/access" menu kind args=()
+  : >"$dir/content-requests.txt"
+  for menu in Edit View Insert Format Query Records; do
+    for kind in 0 1 2 3 4 5 -1 7; do
+      printf '%s:%s\n' "$menu" "$kind" >>"$dir/content-requests.txt"
+      args+=(--content "$menu:$kind")
+    done
+  done
+  mkdir -p "$work/defaults"
+  if XDG_CONFIG_HOME="$work/defaults" "$tool" access "${args[@]}" >"$dir/content.txt"; then
+    pass "access: $((${#args[@]} / 2)) content requests answered natively"
+  else
+    fail "access: trelvane-ribbon --content failed"
+  fi
+}
 prepare_cases excel
 prepare_cases word
 prepare_cases powerpoint
+prepare_cases access
+prepare_content_requests
 
 # --- Registry checks -----------------------------------------------------------------------------
 # The data of one value ("(Default)" for the key's own), or exit status 1 when absent.
@@ -186,7 +207,8 @@ expect_value() { # label key name view expected
 # --- Per architecture and add-in ---------------------------------------------------------------
 addins=("ExcelTrelvane:excel:Excel:{E45C63E8-2FF1-4F13-A3F9-0432667993BF}"
         "WordTrelvane:word:Word:{0A800EAC-46B7-4F35-9A76-A545B7A7D460}"
-        "PPTTrelvane:powerpoint:PowerPoint:{CC0454C0-3498-47CA-9ABD-EC8A2C2296A0}")
+        "PPTTrelvane:powerpoint:PowerPoint:{CC0454C0-3498-47CA-9ABD-EC8A2C2296A0}"
+        "AccessTrelvane:access:Access:{C4B2A3C9-E909-4B5C-BBDE-28F7DCD4A115}")
 
 test_addin() { # arch loader view other_view build_dir entry
   local arch=$1 loader=$2 view=$3 other=$4 build=$5 entry=$6

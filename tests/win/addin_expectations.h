@@ -17,6 +17,7 @@ struct AddinExpectation {
   const wchar_t* uninstall_message;
   bool has_document_map_callback;
   bool window_has_document_map;  // PowerPoint's window has no such member
+  bool follows_active_object;    // Access: visibility and content callbacks, the refresh
 };
 
 inline constexpr AddinExpectation kAddinExpectations[] = {
@@ -30,6 +31,7 @@ inline constexpr AddinExpectation kAddinExpectations[] = {
         L"> Uninstall Excel 2010 Trelvane",
         false,
         false,
+        false,
     },
     {
         L"WordTrelvane.Connect",
@@ -41,6 +43,7 @@ inline constexpr AddinExpectation kAddinExpectations[] = {
         L"Trelvane",
         true,
         true,
+        false,
     },
     {
         L"PPTTrelvane.Connect",
@@ -52,6 +55,19 @@ inline constexpr AddinExpectation kAddinExpectations[] = {
         L"Uninstall Trelvane",
         true,
         false,
+        false,
+    },
+    {
+        L"AccessTrelvane.Connect",
+        {0xC4B2A3C9, 0xE909, 0x4B5C, {0xBB, 0xDE, 0x28, 0xF7, 0xDC, 0xD4, 0xA1, 0x15}},
+        L"Microsoft Access",
+        L"Microsoft.Access.Database",  // not known to be Access's own; the add-ins ignore it
+        L"Access 2010 Trelvane",
+        L"To uninstall, close Access and then go to\r\rStart > Program Files > Trelvane > "
+        L"Uninstall Trelvane",
+        true,
+        false,
+        true,
     },
 };
 

@@ -110,6 +110,8 @@ int Run(int argc, wchar_t** argv) {
   CheckRibbonCases(checks, addin);
   CheckUnconnected(checks, addin);
   CheckCallbacks(checks, addin);
+  if (expected->follows_active_object)
+    CheckAccess(checks, addin);
   CheckHandPointer(checks, addin);
   return checks.Finish();
 }
