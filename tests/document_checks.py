@@ -197,6 +197,84 @@ def check_bad_input(tool, host):
           f"{host}: a settings path with line breaks gave {err!r}")
 
 
+MENUS = ["Edit", "View", "Insert", "Format", "Query", "Records"]
+KINDS = ["0", "1", "2", "3", "4", "5", "-1", "6", "12", "2147483647", "-2147483648"]
+
+
+def visibility(tool, kind, *views):
+    """The getVisible answers for an active object of `kind`, as {callback: bool}."""
+    code, out, err = tool.run("access", args=["--visibility", kind, *views])
+    check(code == 0, f"--visibility {kind} {views}: exit {code} {err.strip()}")
+    answers = {}
+    for line in out.decode().splitlines():
+        name, _, value = line.partition(" ")
+        answers[name] = value == "true"
+    return answers
+
+
+def check_access_context(tool, schema):
+    """Access's dynamic-menu content and visibility answers, through the tool."""
+    requests = [f"{menu}:{kind}" for kind in KINDS for menu in MENUS]
+    args = [a for r in requests for a in ("--content", r)]
+    code, out, err = tool.run("access", args=args)
+    if not check(code == 0, f"access --content: exit {code} {err.strip()}"):
+        return 0
+    check(not out.endswith(b"\n"), "access --content: a newline after the last answer")
+    answers = out.decode("utf-8").split("\n")
+    check(len(answers) == len(requests), f"access --content: {len(answers)} answers")
+    ids = []
+    empty = {}
+    for request, answer in zip(requests, answers):
+        label = f"access --content {request}"
+        try:
+            root = ET.fromstring(answer)
+        except ET.ParseError as e:
+            check(False, f"{label}: not well-formed: {e}")
+            continue
+        check(root.tag == NS + "menu", f"{label}: root is {root.tag}")
+        ids += [e.get("id") for e in root.iter() if e.get("id") is not None]
+        empty[request] = len(root) == 0
+        if schema is not None:
+            errors = list(schema.iter_errors(answer))
+            check(not errors, f"{label}: schema: {errors[0] if errors else ''}")
+    dupes = sorted({i for i in ids if ids.count(i) > 1})
+    check(not dupes, f"access --content: ids repeat across requests: {dupes[:5]}")
+
+    # A menu is empty exactly where its getVisible callback hides it; the toolbar callbacks
+    # follow the view buttons.
+    for kind in KINDS:
+        shown = visibility(tool, kind)
+        for menu in MENUS:
+            check(empty.get(f"{menu}:{kind}") == (not shown.get("OnGetVisible" + menu)),
+                  f"{menu} for kind {kind}: empty {empty.get(f'{menu}:{kind}')}, "
+                  f"visible {shown.get('OnGetVisible' + menu)}")
+    names = list(visibility(tool, "2", "--design"))
+    check(len(names) == 11 and names[0] == "OnGetVisibleFormOrReport"
+          and names[-1] == "OnGetVisibleRecords", f"--visibility names: {names}")
+    check(visibility(tool, "2", "--design")["OnGetVisibleFormOrReport"]
+          and not visibility(tool, "2")["OnGetVisibleFormOrReport"]
+          and visibility(tool, "7", "--datasheet")["OnGetVisibleText"],
+          "--design and --datasheet press the view buttons")
+
+    # The counters run on from the document, which is built even when it comes out empty.
+    _, after_document, _ = tool.run("access", args=["--content", "Edit:0"])
+    _, after_nothing, _ = tool.run("access", {"Classic": "0"}, args=["--content", "Edit:0"])
+    check(b'id="msep001d"' in after_nothing and b'id="msep001d"' not in after_document,
+          "--content numbers on from the document, and from 1 after an empty one")
+    code, out, err = tool.run("access", {"Classic": "abc"}, args=["--content", "Edit:0"])
+    check(code == 1 and out == b"" and err.count("\n") == 1,
+          f"--content after a failed build: exit {code}, {len(out)} bytes")
+    for bad in [["--content", "Tools:1"], ["--content", "Edit"], ["--content", "Edit:x"],
+                ["--content", "Edit:1.5"], ["--content", "Edit:"], ["--visibility", ""],
+                ["--content", "Edit:99999999999"], ["--visibility", "2", "--content", "Edit:2"],
+                ["--design"], ["--visibility"]]:
+        code, out, err = tool.run("access", args=bad)
+        check(code == 2 and out == b"" and "usage" in err, f"access {bad}: exit {code}")
+    code, out, err = tool.run("excel", args=["--content", "Edit:1"])
+    check(code == 2 and out == b"", f"excel --content: exit {code}")
+    return len(answers)
+
+
 def check_command_line(tool):
     code, out, _ = tool.run(None, args=["--help"])
     check(code == 0 and b"usage: trelvane-ribbon HOST" in out, "--help")
@@ -235,11 +313,12 @@ def main():
         for host in hosts:
             documents += check_matrix(tool, host, schema)
             check_bad_input(tool, host)
+        contents = check_access_context(tool, schema) if "access" in hosts else 0
     for failure in failures[:40]:
         print("FAIL", failure)
     validated = "schema-validated" if schema is not None else "not schema-validated"
-    print(f"{len(hosts)} hosts, {documents} documents ({validated}), {tool.runs} runs, "
-          f"{len(failures)} failures")
+    print(f"{len(hosts)} hosts, {documents} documents and {contents} menu contents ({validated}), "
+          f"{tool.runs} runs, {len(failures)} failures")
     return 1 if failures else 0
 
 
