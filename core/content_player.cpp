@@ -15,8 +15,6 @@ constexpr std::string_view kAllMenuIdPrefix = "All";
 }
 
 void PlayBase(MarkupWriter& writer, const Item& item) {
-  if (!item.get_visible.empty())
-    FailForm(item.get_visible);
   switch (item.kind) {
     case ItemKind::kControl:
       writer.EmitControl(item.id_mso, item.label);
@@ -76,6 +74,9 @@ std::string WithIdPrefix(std::string_view text, std::string_view prefix) {
 void PlayItems(MarkupWriter& writer, std::span<const Item> items, EmitterForms forms,
                std::string_view id_prefix) {
   for (const Item& item : items) {
+    // No base form carries a getVisible callback.
+    if (forms == EmitterForms::kBase && !item.get_visible.empty())
+      FailForm(item.get_visible);
     switch (item.kind) {
       case ItemKind::kComboBox:
         writer.EmitComboBox(item.id_mso, item.get_visible);

@@ -59,5 +59,27 @@ TEST(ContentPlayer, BaseFormsRefuseItemsOnlyTheExtendedFormsCanWrite) {
   }
 }
 
+TEST(ContentPlayer, PassesEachItemsGetVisibleCallbackToItsEmitter) {
+  constexpr Visibility kShow{"OnShow"};
+  constexpr Item kItems[] = {
+      ButtonGroup(kShow), Icon("Bold", kShow), EndButtonGroup(), ComboBox("Font", kShow),
+      Spacer(" ", kShow), ImageMenu("I", "S", kShow), EndMenu(),
+  };
+  MarkupWriter w;
+  PlayItems(w, kItems, EmitterForms::kExtended, "");
+  EXPECT_EQ(w.text(),
+            R"(<buttonGroup id="btnGr001" getVisible = "OnShow">)"
+            R"(<control idMso="Bold" getVisible = "OnShow" showLabel="false"/></buttonGroup>)"
+            R"(<comboBox idMso="Font" getVisible = "OnShow"/>)"
+            R"(<button id="sep001" label=" " getVisible = "OnShow" enabled="false"/>)"
+            R"(<menu id="BR32341" imageMso="I" screentip="S" getVisible = "OnShow")"
+            R"( tag = "BR32341"></menu>)");
+  // The base forms have no getVisible: such an item is a fault of the content, not ignored.
+  MarkupWriter base;
+  EXPECT_THROW(PlayItems(base, std::span<const Item>(kItems).subspan(3, 1), EmitterForms::kBase,
+                         ""),
+               BuildFailure);
+}
+
 }  // namespace
 }  // namespace trelvane

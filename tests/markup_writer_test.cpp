@@ -131,6 +131,28 @@ TEST(MarkupWriterGetVisible, IsWrittenWithBlanksAroundTheEqualsSignWhereGiven) {
             R"(<menu id="BR32341" label="L" screentip="S" getVisible = "G" tag = "BR32341">)");
 }
 
+TEST(MarkupWriterDynamicMenu, NamesItsCallbacksAndOnTheTabHidesItsGapWithIt) {
+  MarkupWriter w;
+  w.counters().menu = 6;
+  w.EmitDynamicMenu("Edit", "", "");
+  EXPECT_EQ(w.text(),
+            R"(<dynamicMenu id="DynaEdit7" label="Edit" getContent = "OnGetContentEdit")"
+            R"( getVisible = "OnGetVisibleEdit" invalidateContentOnDrop = "true"/>)"
+            R"(<button id="sep001" label=" " getVisible = "OnGetVisibleEdit" enabled="false"/>)");
+  w.Clear();
+  w.set_menu_bar_mode(kMenuBarInAllMenu);
+  w.EmitDynamicMenu("Query", "I", "S");
+  EXPECT_EQ(w.text(),
+            R"(<dynamicMenu id="DynaQuery8" label="Query" imageMso="I" screentip="S")"
+            R"( getContent = "OnGetContentQuery" getVisible = "OnGetVisibleQuery")"
+            R"( invalidateContentOnDrop = "true"/>)");
+  EXPECT_EQ(w.counters().menu, 8);
+  EXPECT_EQ(w.counters().spacer, 1);
+  w.counters().menu = kMax;
+  EXPECT_THROW(w.EmitDynamicMenu("View", "", ""), BuildFailure);
+  EXPECT_TRUE(w.text().ends_with("/>"));
+}
+
 TEST(MarkupWriter, ArgumentTextIsNotEscaped) {
   MarkupWriter w;
   w.EmitControl("A", R"(a"b&c<d>)");
