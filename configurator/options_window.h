@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "configurator/seams.h"
+#include "core/settings.h"
 
 namespace trelvane::configurator {
 
@@ -51,8 +52,21 @@ class OptionsWindow {
   bool closed() const { return closed_; }
 
  private:
-  // ... state and the sequences' steps
-  const Seams& seams_;
+  // Sets the box and, when that changes it, runs its rule at once.
+  void SetBox(int box, int state);
+  void RunBoxRule(int box);
+  int SumOfBoxes(int first, int last) const;
+  // Box `box` := its stored value, read with `default_value`. Throws when the value is no box
+  // state; the box keeps its state then.
+  void LoadBox(int box, int default_value);
+  // Selects the option and, when that changes the selection, writes "Option" (which may throw).
+  void SelectOption(HostOption host);
+  // Whether "Option" holds `host`'s number; read afresh by every test.
+  bool StoredOptionIs(HostOption host) const;
+  void CloseWindow();
+
+  Seams seams_;  // the references themselves, so a caller's Seams need not outlive the window
+  Settings settings_{seams_.store};
   std::array<int, kBoxCount> boxes_{};  // 0 cleared, 1 set
   HostOption selected_ = HostOption::kWord;
   bool closed_ = false;

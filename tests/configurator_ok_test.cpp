@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include "configurator/options_window.h"
+#include "fake_configurator_world.h"
+
+namespace trelvane::configurator {
+namespace {
+
+using testing::FakeConfiguratorWorld;
+using testing::Log;
+
+class ConfiguratorOkTest : public ::testing::Test {
+ protected:
+  // Loads a window, selects `host` and forgets what that logged.
+  OptionsWindow& Open(HostOption host) {
+    window_.emplace(world_.seams());
+    EXPECT_TRUE(window_->Load());
+    window_->ClickOption(host);
+    world_.log.clear();
+    return *window_;
+  }
+  // What OK did beyond storing the boxes.
+  Log Actions() const {
+    Log actions;
+    for (const std::string& entry : world_.log) {
+      if (!entry.starts_with("write "))
+        actions.push_back(entry);
+    }
+    return actions;
+  }
+  FakeConfiguratorWorld world_;
+  std::optional<OptionsWindow> window_;
+};
+
+TEST_F(ConfiguratorOkTest, OkStoresEveryBoxRegistersTheAddinStartsTheHostAndCloses) {
+  OptionsWindow& window = Open(HostOption::kWord);
+  window.ClickBox(8);
+  window.ClickOk();
+  EXPECT_EQ(world_.log,
+            (Log{"write Classic=1", "write Left=1", "write All=1", "write Home=0", "write Insert=0",
+                 "write Page Layout=0", "write References=0", "write View=0", "write Review=1",
+                 "write Mailings=0", "write Developer=0", "write Hide built-in Tabs=1",
+                 "start regsvr32 /s \"C:\\Program Files\\Marrowick Trelvane\\WordTrelvane.dll\"",
+                 "create Software\\Microsoft\\Office\\Word\\AddIns\\WordTrelvane.Connect",
+                 "shell WINWORD", "close"}));
+  EXPECT_TRUE(window.closed());
+  EXPECT_TRUE(world_.messages.empty());
+
+  // Box 11 is not read back: the next OK stores it cleared unless a tab box set it again.
+  Open(HostOption::kWord).ClickOk();
+  EXPECT_EQ(world_.Logged("write Hide"), Log{"write Hide built-in Tabs=1"});
+  world_.Store("Review", "0");
+  Open(HostOption::kWord).ClickOk();
+  EXPECT_EQ(world_.Logged("write Hide"), Log{"write Hide built-in Tabs=0"});
+}
+
+TEST_F(ConfiguratorOkTest, EachHostRegistersItsOwnAddinAndStartsItsOwnProgram) {
+  world_.folder = "E:\\a b\\  c";
+  for (const auto& [host, file, key, program] :
+       {std::tuple{HostOption::kExcel, "ExcelTrelvane", "Excel\\AddIns\\ExcelTrelvane", "Excel"},
+        {HostOption::kAccess, "AccessTrelvane", "Access\\AddIns\\AccessTrelvane", "MSACCESS"},
+        {HostOption::kPowerPoint, "PPTTrelvane", "PowerPoint\\AddIns\\PPTTrelvane", "POWERPNT"}}) {
+    Open(host).ClickOk();
+    const std::string full_key = std::string("Software\\Microsoft\\Office\\") + key + ".Connect";
+    EXPECT_EQ(Actions(), (Log{std::string("start regsvr32 /s \"E:\\a b\\  c\\") + file + ".dll\"",
+                              "create " + full_key, std::string("shell ") + program, "close"}));
+    EXPECT_TRUE(world_.registry_keys.contains(full_key));
+  }
+}
+
+TEST_F(ConfiguratorOkTest, WithTheClassicBoxClearedOkUnregistersTwiceQuietlyAndStartsTheHost) {
+  const std::string key = "Software\\Microsoft\\Office\\PowerPoint\\AddIns\\PPTTrelvane.Connect";
+  world_.registry_keys = {key};
+  const Log unregister = {
+      "start regsvr32 /u /s \"C:\\Program Files\\Marrowick Trelvane\\PPTTrelvane.dll\"",
+      "delete Software\\Microsoft\\Office\\PowerPoint\\AddIns | PPTTrelvane.Connect",
+      "shell POWERPNT", "close"};
+  OptionsWindow& window = Open(HostOption::kPowerPoint);
+  window.ClickBox(0);
+  window.ClickOk();
+  EXPECT_EQ(world_.Logged("write Classic"), Log{"write Classic=0"});
+  EXPECT_EQ(Actions(), unregister);
+  EXPECT_FALSE(world_.registry_keys.contains(key));
+
+  Open(HostOption::kPowerPoint).ClickOk();  // "Classic" = 0 keeps box 0 cleared
+  EXPECT_EQ(Actions(), unregister);
+  EXPECT_TRUE(world_.messages.empty());
+}
+
+TEST_F(ConfiguratorOkTest, AFailingStepOfOkIsReportedAndOkGoesOnWithTheNext) {
+  world_.failing = {"write Left", "write Review", "start", "shell", "close"};
+  OptionsWindow& window = Open(HostOption::kWord);
+  window.ClickOk();
+  EXPECT_EQ(world_.Reports(),
+            (Log{"PushButton2_Click 102", "PushButton2_Click 108", "PushButton2_Click 112",
+                 "PushButton2_Click 118", "PushButton2_Click 132"}));
+  EXPECT_EQ(world_.Logged("write M"), Log{"write Mailings=0"});
+  EXPECT_TRUE(world_.Logged("create").empty());  // a failed step ends the registration
+  EXPECT_FALSE(window.closed());
+}
+
+TEST_F(ConfiguratorOkTest, CancelStoresNothingButTheHostAClickHasStored) {
+  OptionsWindow& window = Open(HostOption::kExcel);
+  window.ClickBox(0);
+  window.ClickCancel();
+  EXPECT_EQ(world_.log, Log{"close"});
+  EXPECT_TRUE(window.closed());
+  EXPECT_EQ(world_.Stored("Option"), "2");
+
+  OptionsWindow next(world_.seams());
+  next.Load();
+  EXPECT_EQ(next.selected(), HostOption::kExcel);
+  world_.failing = {"close"};
+  next.ClickCancel();
+  EXPECT_EQ(world_.Reports(), Log{"PushButton1_Click 100"});
+  EXPECT_FALSE(next.closed());
+}
+
+}  // namespace
+}  // namespace trelvane::configurator

@@ -1,0 +1,130 @@
+// Everything outside the configurator's options model, faked: the settings store, the program
+// folder, the launcher, HKEY_LOCAL_MACHINE, the Office probes, message boxes and the window.
+// Each call is logged in order and any can be told to fail, so that a test sees exactly what a
+// sequence did, and what it did after a failure.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "configurator/options_window.h"
+#include "core/failure.h"
+#include "core/memory_settings_store.h"
+#include "core/settings.h"
+
+namespace trelvane::testing {
+
+using configurator::MessageIcon;
+using Log = std::vector<std::string>;
+
+// The twelve boxes as one text, box 0 first: "111000000000" after a first start.
+inline std::string States(const configurator::OptionsWindow& window) {
+  std::string states;
+  for (int box = 0; box < configurator::kBoxCount; ++box)
+    states += window.IsSet(box) ? '1' : '0';
+  return states;
+}
+
+class FakeConfiguratorWorld final : public SettingsStore,
+                                    public configurator::FileSystem,
+                                    public configurator::ProgramLauncher,
+                                    public configurator::MachineRegistry,
+                                    public configurator::HostProbes,
+                                    public configurator::MessageBoxes,
+                                    public configurator::WindowSurface {
+ public:
+  struct Message {
+    std::string text, title;
+    MessageIcon icon;
+  };
+  std::string folder = "C:\\Program Files\\Marrowick Trelvane";
+  std::set<std::string> files;  // full paths that exist
+  bool excel_installed = true, word_installed = true;
+  std::set<std::string> failing;  // calls that throw: "centre", "start", "read Option", ...
+  std::set<std::string> registry_keys;
+  Log log;
+  std::vector<Message> messages;
+
+  configurator::Seams seams() { return {*this, *this, *this, *this, *this, *this, *this}; }
+  void Store(std::string_view key, std::string_view value) {
+    values_.Write(kSettingsApplication, kSettingsSection, key, value);
+  }
+  std::optional<std::string> Stored(std::string_view key) {
+    return values_.Read(kSettingsApplication, kSettingsSection, key);
+  }
+  Log Logged(std::string_view prefix) const {
+    Log found;
+    for (const std::string& entry : log) {
+      if (entry.starts_with(prefix))
+        found.push_back(entry);
+    }
+    return found;
+  }
+  // Each error report as its routine and line ("Form_Load 128"); "?" for one that is not shaped
+  // as a report.
+  Log Reports() const {
+    Log reports;
+    const std::string in = "\r\nin Trelvane2016/06/15.Form1.";
+    const std::string tail =
+        "\r\rPlease email screenshot of this message to support@trelvane.example";
+    for (const Message& m : messages) {
+      if (m.title != "Application Error")
+        continue;
+      const auto at = m.text.find(in);
+      const bool shaped =
+          m.icon == MessageIcon::kExclamation && at != std::string::npos && m.text.ends_with(tail);
+      std::string where = shaped ? m.text.substr(at + in.size()) : "?";
+      where = where.substr(0, where.find(tail));
+      const auto line = where.find(" at line ");
+      reports.push_back(line == std::string::npos ? "?" : where.replace(line, 9, " "));
+    }
+    return reports;
+  }
+
+  std::optional<std::string> Read(std::string_view application, std::string_view section,
+                                  std::string_view key) override {
+    Call("read " + std::string(key));
+    return values_.Read(application, section, key);
+  }
+  void Write(std::string_view application, std::string_view section, std::string_view key,
+             std::string_view value) override {
+    Call("write " + std::string(key), "=" + std::string(value));
+    values_.Write(application, section, key, value);
+  }
+  std::string ProgramFolder() override { return folder; }
+  bool FileExists(std::string_view path) override { return files.contains(std::string(path)); }
+  void StartMinimized(std::string_view line) override { Call("start", " " + std::string(line)); }
+  void OpenWithShell(std::string_view name) override { Call("shell", " " + std::string(name)); }
+  void CreateKey(std::string_view path) override {
+    Call("create", " " + std::string(path));
+    registry_keys.insert(std::string(path));
+  }
+  void DeleteSubkey(std::string_view parent, std::string_view name) override {
+    Call("delete", " " + std::string(parent) + " | " + std::string(name));
+    registry_keys.erase(std::string(parent) + "\\" + std::string(name));
+  }
+  bool CreateExcel() override { return Call("excel"), excel_installed; }
+  bool CreateAndQuitWord() override { return Call("word"), word_installed; }
+  void Show(std::string_view text, std::string_view title, MessageIcon icon) override {
+    log.push_back("message " + std::string(title));
+    messages.push_back({std::string(text), std::string(title), icon});
+  }
+  void ApplySkin(std::string_view file) override { Call("skin", " " + std::string(file)); }
+  void Centre() override { Call("centre"); }
+  void LoadHandPointer(std::string_view file) override { Call("pointer", " " + std::string(file)); }
+  void SetCaptionAndIcon(std::string_view caption) override {
+    Call("caption", " " + std::string(caption));
+  }
+  void Close() override { Call("close"); }
+
+ private:
+  void Call(const std::string& name, const std::string& detail = "") {
+    log.push_back(name + detail);
+    if (failing.contains(name))
+      throw BuildFailure(FailureKind::kHost, name + " failed");
+  }
+  MemorySettingsStore values_;
+};
+
+}  // namespace trelvane::testing
