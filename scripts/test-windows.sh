@@ -40,69 +40,17 @@ pass "native trelvane-ribbon and both mingw presets built"
 
 # --- Work folder, Wine prefix, X display -------------------------------------------------------
 work=$(mktemp -d "${TMPDIR:-/tmp}/trelvane-wine.XXXXXX")
-export WINEPREFIX="$work/prefix"
-export WINEDEBUG=-all
-# No Mono or Gecko: nothing here needs them, and their installers would only ask.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-xvfb_pid=""
-
-cleanup() {
-  set +e
-  wineserver -k >/dev/null 2>&1
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 && wait "$xvfb_pid" 2>/dev/null
-  if [ "${TRELVANE_KEEP_WORK:-0}" = 1 ]; then
-    echo "work folder kept: $work"
-  else
-    rm -rf "$work"
-  fi
-}
-trap cleanup EXIT
-
-start_xvfb() {
-  local display
-  for display in $(seq 90 160); do
-    [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ] && continue
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 1 50); do
-      if xdpyinfo -display ":$display" >/dev/null 2>&1; then
-        export DISPLAY=":$display"
-        return 0
-      fi
-      kill -0 "$xvfb_pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$xvfb_pid" >/dev/null 2>&1 || true
-    xvfb_pid=""
-  done
-  return 1
-}
+source "$root/scripts/wine-env.sh"
+trap 'set +e; wine_env_cleanup "$work"' EXIT
 
 step "environment"
-if start_xvfb; then
-  pass "Xvfb on display $DISPLAY"
-else
-  fail "no free X display for Xvfb"
-  exit 1
-fi
-wineboot -i >"$work/wineboot.log" 2>&1 || true
-wineserver -w
-# Kept running, so that each wine command below starts quickly.
-wineserver -p
-if [ -f "$WINEPREFIX/system.reg" ]; then
-  pass "Wine prefix created"
-else
-  fail "wineboot did not create the prefix (see $work/wineboot.log)"
-  exit 1
-fi
-
-wine64_loader=/usr/lib/wine/wine64
-[ -x "$wine64_loader" ] || wine64_loader=wine
-
-windows_path() { # /a/b -> Z:\a\b
-  local path=$1
-  printf 'Z:%s' "${path//\//\\}"
-}
+rc=0
+wine_env_start "$work" || rc=$?
+case $rc in
+  0) pass "Xvfb on display $DISPLAY, Wine prefix created" ;;
+  1) fail "no free X display for Xvfb"; exit 1 ;;
+  *) fail "wineboot did not create the prefix (see $work/wineboot.log)"; exit 1 ;;
+esac
 
 # --- Ribbon cases: settings, and what trelvane-ribbon prints for them natively ------------------
 # name|host name ("-": the real host's)|expectation ("document" or the add-in's HRESULT)|settings
@@ -322,6 +270,41 @@ for arch in i686 x86_64; do
   for entry in "${addins[@]}"; do
     test_addin "$arch" "$loader" "$view" "$other" "$build" "$entry"
   done
+done
+
+# The configurator, driven as a user drives it (tests/win/configurator_checks.cpp), from a folder
+# with blanks in its path; TRELVANE_SCREENSHOT=FILE.png keeps the 32-bit window's picture.
+test_configurator() { # arch loader build_dir
+  local arch=$1 loader=$2 build=$3 folder="$work/$arch/Program Files/Trelvane Folder" rc=0
+  local shot=()
+  stage_configurator "$build" "$folder"
+  if [ -n "${TRELVANE_SCREENSHOT:-}" ] && [ "$arch" = i686 ]; then
+    shot=(--screenshot "$(windows_path "$work/configurator.bmp")")
+  fi
+  timeout 300 "$loader" "$build/tests/win/configurator-checks.exe" \
+    --program "$(windows_path "$folder/Trelvane.exe")" \
+    --fakes "$(windows_path "$build/tests/win/fake-office-servers.dll")" "${shot[@]}" \
+    >"$work/$arch/configurator.log" 2>&1 || rc=$?
+  if [ $rc -eq 0 ]; then
+    pass "$arch configurator ($(tail -n 1 "$work/$arch/configurator.log" | tr -d '\r'))"
+  else
+    grep '^FAIL' "$work/$arch/configurator.log" | tr -d '\r' | sed 's/^/    /' || true
+    tail -n 2 "$work/$arch/configurator.log" | tr -d '\r' | sed 's/^/    /'
+    fail "$arch configurator checks exited $rc (log: $work/$arch/configurator.log)"
+  fi
+  if [ ${#shot[@]} -gt 0 ]; then
+    python3 "$root/tools/bmp_to_png.py" "$work/configurator.bmp" "$TRELVANE_SCREENSHOT" &&
+      pass "picture of the options window in $TRELVANE_SCREENSHOT" ||
+      fail "no picture of the options window"
+  fi
+}
+
+for arch in i686 x86_64; do
+  if [ $arch = i686 ]; then
+    test_configurator i686 wine "$root/build/win32"
+  else
+    test_configurator x86_64 "$wine64_loader" "$root/build/win64"
+  fi
 done
 
 # --- Both architectures side by side -------------------------------------------------------------

@@ -1,0 +1,322 @@
+#include "configurator/win/options_view.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/win/hresult.h"
+#include "core/win/wide_text.h"
+
+namespace trelvane::configurator::win {
+namespace {
+
+using trelvane::win::FailWithWin32;
+
+constexpr int kTwipsPerInch = 1440;
+constexpr int kClientWidthTwips = 8040;
+constexpr int kClientHeightTwips = 4965;
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kIconResource = 1;
+
+// Where each control stands, in twips, left, top, width, height relative to its container:
+// the window, or one of the two frames.
+enum class Container { kWindow, kApplicationFrame, kOptionsFrame };
+
+struct Place {
+  Container in;
+  int left, top, width, height;
+};
+
+constexpr Place kApplicationFrame = {Container::kWindow, 120, 120, 7800, 705};
+constexpr Place kOptionsFrame = {Container::kWindow, 120, 900, 7800, 3435};
+constexpr Place kOptions[] = {
+    {Container::kApplicationFrame, 240, 300, 1230, 285},   // Word
+    {Container::kApplicationFrame, 1440, 300, 1230, 285},  // Excel
+    {Container::kApplicationFrame, 2760, 300, 1410, 285},  // Access
+    {Container::kApplicationFrame, 4200, 300, 1455, 285},  // PowerPoint
+};
+constexpr Place kBoxes[kBoxCount] = {
+    {Container::kOptionsFrame, 240, 330, 5295, 255},    // 0 Classic
+    {Container::kOptionsFrame, 600, 675, 3975, 255},    // 1 Left
+    {Container::kOptionsFrame, 600, 1035, 3375, 255},   // 2 All
+    {Container::kOptionsFrame, 840, 1710, 1095, 255},   // 3 Home
+    {Container::kOptionsFrame, 840, 2070, 1455, 255},   // 4 Insert
+    {Container::kOptionsFrame, 840, 2430, 1455, 255},   // 5 Page Layout
+    {Container::kOptionsFrame, 840, 2790, 1455, 255},   // 6 References
+    {Container::kOptionsFrame, 2520, 2430, 975, 255},   // 7 View
+    {Container::kOptionsFrame, 2520, 2070, 1095, 255},  // 8 Review
+    {Container::kOptionsFrame, 2520, 1710, 1095, 255},  // 9 Mailings
+    {Container::kOptionsFrame, 2520, 2790, 1215, 255},  // 10 Developer
+    {Container::kOptionsFrame, 600, 1380, 1815, 255},   // 11 Hide built-in tabs
+};
+constexpr Place kOutline = {Container::kOptionsFrame, 480, 1470, 3375, 1695};
+constexpr Place kOk = {Container::kWindow, 120, 4460, 3840, 405};
+constexpr Place kCancel = {Container::kWindow, 4080, 4460, 3840, 405};
+
+// The tab order: the host options, then the boxes as they stand on screen, then the buttons.
+constexpr int kBoxTabOrder[kBoxCount] = {0, 1, 2, 11, 3, 4, 5, 6, 9, 8, 7, 10};
+
+// A place in twips relative to the window's client area, as left, top, width, height.
+RECT InWindow(const Place& place) {
+  RECT twips = {place.left, place.top, place.width, place.height};
+  if (place.in == Container::kApplicationFrame) {
+    twips.left += kApplicationFrame.left;
+    twips.top += kApplicationFrame.top;
+  } else if (place.in == Container::kOptionsFrame) {
+    twips.left += kOptionsFrame.left;
+    twips.top += kOptionsFrame.top;
+  }
+  return twips;
+}
+
+HFONT MakeArialBold(int hundredths_of_a_point, int dpi) {
+  LOGFONTW font = {};
+  font.lfHeight = -::MulDiv(hundredths_of_a_point, dpi, 7200);
+  font.lfWeight = FW_BOLD;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfQuality = DEFAULT_QUALITY;
+  ::lstrcpynW(font.lfFaceName, L"Arial", LF_FACESIZE);
+  return ::CreateFontIndirectW(&font);
+}
+
+bool IsBox(int id) {
+  return id >= kFirstBoxId && id < kFirstBoxId + kBoxCount;
+}
+
+}  // namespace
+
+OptionsView::~OptionsView() {
+  window_.reset();
+  ::UnregisterClassW(kOptionsWindowClass, instance_);
+}
+
+int OptionsView::Pixels(int twips) const {
+  return ::MulDiv(twips, dpi_, kTwipsPerInch);
+}
+
+void OptionsView::CreateFonts() {
+  text_font_.reset(MakeArialBold(900, dpi_));
+  button_font_.reset(MakeArialBold(1125, dpi_));
+  if (!text_font_ || !button_font_)
+    FailWithWin32(FailureKind::kInternal, "cannot create the window's fonts", ::GetLastError());
+}
+
+void OptionsView::Create() {
+  {
+    trelvane::win::unique_screen_dc screen(::GetDC(nullptr));
+    if (screen)
+      dpi_ = ::GetDeviceCaps(screen.get(), LOGPIXELSX);
+  }
+  CreateFonts();
+  pointer_ = ::LoadCursorW(nullptr, IDC_ARROW);
+  icon_ = ::LoadIconW(instance_, MAKEINTRESOURCEW(kIconResource));
+
+  WNDCLASSEXW window_class = {};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = &OptionsView::Procedure;
+  window_class.hInstance = instance_;
+  window_class.hIcon = icon_;
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = kOptionsWindowClass;
+  if (!::RegisterClassExW(&window_class) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    FailWithWin32(FailureKind::kInternal, "cannot register the window's class", ::GetLastError());
+
+  RECT frame = {0, 0, Pixels(kClientWidthTwips), Pixels(kClientHeightTwips)};
+  ::AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+  window_.reset(::CreateWindowExW(0, kOptionsWindowClass, L"", kWindowStyle, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                  nullptr, nullptr, instance_, this));
+  if (!window_)
+    FailWithWin32(FailureKind::kInternal, "cannot create the options window", ::GetLastError());
+
+  // Controls in tab order; the frames and the outline go beneath them afterwards.
+  constexpr HostOption kHosts[] = {HostOption::kWord, HostOption::kExcel, HostOption::kAccess,
+                                   HostOption::kPowerPoint};
+  for (int k = 0; k < 4; ++k) {
+    const DWORD group = k == 0 ? (WS_GROUP | WS_TABSTOP) : 0;
+    AddControl(L"BUTTON", OptionCaption(kHosts[k]), BS_AUTORADIOBUTTON | group, kFirstOptionId + k,
+               InWindow(kOptions[k]), text_font_.get());
+  }
+  for (int i = 0; i < kBoxCount; ++i) {
+    const int box = kBoxTabOrder[i];
+    AddControl(L"BUTTON", BoxCaption(box), BS_CHECKBOX | WS_TABSTOP | (i == 0 ? WS_GROUP : 0),
+               kFirstBoxId + box, InWindow(kBoxes[box]), text_font_.get());
+  }
+  AddControl(L"BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kOkId, InWindow(kOk),
+             button_font_.get());
+  AddControl(L"BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, kCancelId, InWindow(kCancel),
+             button_font_.get());
+  const HWND beneath[] = {
+      AddControl(L"STATIC", "", SS_BLACKFRAME, kOutlineId, InWindow(kOutline), nullptr),
+      AddControl(L"BUTTON", "Options", BS_GROUPBOX, kOptionsFrameId, InWindow(kOptionsFrame),
+                 text_font_.get()),
+      AddControl(L"BUTTON", "MS Office Application", BS_GROUPBOX, kApplicationFrameId,
+                 InWindow(kApplicationFrame), text_font_.get()),
+  };
+  for (HWND control : beneath)
+    ::SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+HWND OptionsView::AddControl(const wchar_t* window_class, std::string_view text, DWORD style,
+                             int id, RECT twips, HFONT font) {
+  const std::wstring caption = trelvane::win::Widen(text);
+  HWND control = ::CreateWindowExW(
+      0, window_class, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
+      Pixels(twips.left), Pixels(twips.top), Pixels(twips.right), Pixels(twips.bottom),
+      window_.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+  if (!control)
+    FailWithWin32(FailureKind::kInternal, "cannot create the window's controls", ::GetLastError());
+  if (font)
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
+}
+
+void OptionsView::Show() {
+  ShowModelState();
+  ::ShowWindow(window_.get(), SW_SHOWNORMAL);
+  ::UpdateWindow(window_.get());
+  ::SetFocus(::GetDlgItem(window_.get(), kFirstOptionId));
+}
+
+void OptionsView::ShowModelState() {
+  if (!model_ || !window_)
+    return;
+  for (int box = 0; box < kBoxCount; ++box) {
+    ::SendDlgItemMessageW(window_.get(), kFirstBoxId + box, BM_SETCHECK,
+                          model_->IsSet(box) ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+  const int selected = static_cast<int>(model_->selected());
+  for (int k = 1; k <= 4; ++k) {
+    ::SendDlgItemMessageW(window_.get(), kFirstOptionId + k - 1, BM_SETCHECK,
+                          k == selected ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+}
+
+void OptionsView::ApplySkin(std::string_view) {
+  // There is no skin engine: the window keeps its own colours and frame.
+}
+
+void OptionsView::Centre() {
+  RECT place;
+  if (!::GetWindowRect(window_.get(), &place))
+    FailWithWin32(FailureKind::kInternal, "cannot measure the window", ::GetLastError());
+  // In twips and in floating point, as the window has always been centred; a window larger
+  // than the screen gets a negative left or top.
+  const double twips_per_pixel = static_cast<double>(kTwipsPerInch) / dpi_;
+  const double screen_width = ::GetSystemMetrics(SM_CXSCREEN) * twips_per_pixel;
+  const double screen_height = ::GetSystemMetrics(SM_CYSCREEN) * twips_per_pixel;
+  const double width = (place.right - place.left) * twips_per_pixel;
+  const double height = (place.bottom - place.top) * twips_per_pixel;
+  const int left = static_cast<int>(std::lround((screen_width - width) / 2 / twips_per_pixel));
+  const int top = static_cast<int>(std::lround((screen_height - height) / 2 / twips_per_pixel));
+  if (!::SetWindowPos(window_.get(), nullptr, left, top, 0, 0,
+                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE))
+    FailWithWin32(FailureKind::kInternal, "cannot centre the window", ::GetLastError());
+}
+
+void OptionsView::LoadHandPointer(std::string_view cursor_file) {
+  const std::wstring path = trelvane::win::Widen(cursor_file);
+  hand_.reset(static_cast<HCURSOR>(
+      ::LoadImageW(nullptr, path.c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
+  if (!hand_) {
+    FailWithWin32(FailureKind::kInternal,
+                  "the pointer file " + std::string(cursor_file) + " holds no cursor",
+                  ::GetLastError());
+  }
+}
+
+void OptionsView::SetCaptionAndIcon(std::string_view caption) {
+  const std::wstring text = trelvane::win::Widen(caption);
+  if (!::SetWindowTextW(window_.get(), text.c_str()))
+    FailWithWin32(FailureKind::kInternal, "cannot set the caption", ::GetLastError());
+  if (!icon_)
+    FailWithWin32(FailureKind::kInternal, "the program has no icon", ERROR_RESOURCE_NOT_FOUND);
+  ::SendMessageW(window_.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  ::SendMessageW(window_.get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+}
+
+void OptionsView::Close() {
+  window_.reset();  // WM_DESTROY ends the message loop
+}
+
+void OptionsView::OnCommand(int id, int code) {
+  if (!model_ || code != BN_CLICKED)
+    return;
+  if (IsBox(id)) {
+    model_->ClickBox(id - kFirstBoxId);
+  } else if (id >= kFirstOptionId && id < kFirstOptionId + 4) {
+    model_->ClickOption(static_cast<HostOption>(id - kFirstOptionId + 1));
+  } else if (id == kOkId) {
+    const HCURSOR before = pointer_;
+    pointer_ = ::LoadCursorW(nullptr, IDC_WAIT);
+    ::SetCursor(pointer_);
+    model_->ClickOk();
+    pointer_ = before;
+  } else if (id == kCancelId) {
+    model_->ClickCancel();
+  }
+  if (!model_->closed())
+    ShowModelState();
+}
+
+// Over a box or a button the pointer becomes the hand (the default where HAND-M.CUR gave
+// none), over the background and the frames the arrow; over an option it stays as it was, and
+// nothing changes while it is the hourglass.
+bool OptionsView::SetPointer(HWND over) noexcept {
+  const HCURSOR wait = ::LoadCursorW(nullptr, IDC_WAIT);
+  const HCURSOR arrow = ::LoadCursorW(nullptr, IDC_ARROW);
+  if (pointer_ != wait) {
+    const int id = over == window_.get() ? 0 : ::GetDlgCtrlID(over);
+    if (IsBox(id) || id == kOkId || id == kCancelId) {
+      pointer_ = hand_ ? hand_.get() : arrow;
+    } else if (id == 0 || id == kApplicationFrameId || id == kOptionsFrameId || id == kOutlineId) {
+      pointer_ = arrow;
+    }
+  }
+  ::SetCursor(pointer_);
+  return true;
+}
+
+LRESULT CALLBACK OptionsView::Procedure(HWND window, UINT message, WPARAM wparam,
+                                        LPARAM lparam) noexcept {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<OptionsView*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self)
+    return ::DefWindowProcW(window, message, wparam, lparam);
+  try {
+    return self->Handle(window, message, wparam, lparam);
+  } catch (...) {
+    // Nothing thrown leaves a window procedure; the model reports its own failures.
+    return 0;
+  }
+}
+
+LRESULT OptionsView::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case DM_GETDEFID:
+      return MAKELRESULT(kOkId, DC_HASDEFID);  // Enter is OK
+    case WM_SETCURSOR:
+      if (LOWORD(lparam) == HTCLIENT)
+        return SetPointer(reinterpret_cast<HWND>(wparam));
+      break;
+    case WM_CLOSE:
+      // The close box ends the program without saving, as Cancel does.
+      Close();
+      return 0;
+    case WM_DESTROY:
+      ::PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      (void)window_.release();  // already going
+      break;
+  }
+  return ::DefWindowProcW(window, message, wparam, lparam);
+}
+
+}  // namespace trelvane::configurator::win

@@ -1,0 +1,94 @@
+# Sourced by the scripts that run Trelvane's Windows programs under Wine: a throwaway prefix in a
+# work folder, a virtual X display, and the helpers every run needs.
+#
+#   source scripts/wine-env.sh
+#   wine_env_start "$work"      # exports WINEPREFIX, DISPLAY, ...; returns non-zero on failure
+#   wine_env_stop               # ends the prefix's server and the display
+#
+# Set TRELVANE_KEEP_WORK=1 to keep the work folder for a look afterwards (the caller removes it
+# otherwise, with wine_env_cleanup).
+
+xvfb_pid=""
+wine64_loader=/usr/lib/wine/wine64
+[ -x "$wine64_loader" ] || wine64_loader=wine
+
+windows_path() { # /a/b -> Z:\a\b
+  local path=$1
+  printf 'Z:%s' "${path//\//\\}"
+}
+
+start_xvfb() { # log
+  local display
+  for display in $(seq 90 160); do
+    [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ] && continue
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$1" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 1 50); do
+      if xdpyinfo -display ":$display" >/dev/null 2>&1; then
+        export DISPLAY=":$display"
+        return 0
+      fi
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$xvfb_pid" >/dev/null 2>&1 || true
+    xvfb_pid=""
+  done
+  return 1
+}
+
+wine_env_start() { # work folder
+  local work=$1
+  export WINEPREFIX="$work/prefix"
+  export WINEDEBUG=-all
+  # No Mono or Gecko: nothing here needs them, and their installers would only ask; no desktop
+  # entries on the Linux side for the shortcuts a setup makes.
+  export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
+  start_xvfb "$work/xvfb.log" || return 1
+  wineboot -i >"$work/wineboot.log" 2>&1 || true
+  wineserver -w
+  # Kept running, so that each wine command afterwards starts quickly.
+  wineserver -p
+  [ -f "$WINEPREFIX/system.reg" ] || return 2
+  # The prefix has no Arial; Liberation Sans has its metrics, so text takes the room it would.
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f \
+    >/dev/null 2>&1 || true
+}
+
+wine_env_stop() {
+  wineserver -k >/dev/null 2>&1
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" >/dev/null 2>&1 && wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+  fi
+  return 0
+}
+
+wine_env_cleanup() { # work folder
+  wine_env_stop
+  if [ "${TRELVANE_KEEP_WORK:-0}" = 1 ]; then
+    echo "work folder kept: $1"
+  else
+    rm -rf "$1"
+  fi
+}
+
+# Lays out what the configurator needs: its own folder, with blanks in its path, holding the
+# program, the four add-ins and the pointer file; and stand-in host programs that the shell
+# finds under App Paths as it finds the real ones.
+stage_configurator() { # build dir, destination folder
+  local build=$1 folder=$2 hosts="$2/../Hosts" name key view
+  mkdir -p "$folder" "$hosts"
+  cp "$build/Trelvane.exe" "$build/ExcelTrelvane.dll" "$build/WordTrelvane.dll" \
+     "$build/PPTTrelvane.dll" "$build/AccessTrelvane.dll" "$build/HAND-M.CUR" "$folder/"
+  for name in WINWORD Excel MSACCESS POWERPNT; do
+    cp "$build/tests/win/fake-host.exe" "$hosts/$name.exe"
+    # Windows looks the name up with ".exe" added; Wine looks it up as given: both are there.
+    for key in "$name" "$name.exe"; do
+      for view in 32 64; do
+        wine reg add "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\$key" /ve \
+          /d "$(windows_path "$(cd "$hosts" && pwd)/$name.exe")" /f "/reg:$view" >/dev/null 2>&1
+      done
+    done
+  done
+}

@@ -1,0 +1,122 @@
+#include "tests/win/user_input.h"
+
+#include <vector>
+
+#include "tests/win/gui_probe.h"
+
+namespace trelvane::wintest {
+namespace {
+
+struct Search {
+  DWORD process_id;
+  const wchar_t* window_class;
+  const std::wstring* caption;
+  HWND found;
+};
+
+BOOL CALLBACK FindInProcess(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  if (process != search->process_id || !::IsWindowVisible(window))
+    return TRUE;
+  if (search->window_class) {
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, 64);
+    if (std::wstring_view(name) != search->window_class)
+      return TRUE;
+  }
+  if (WindowText(window) != *search->caption)
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM data) {
+  reinterpret_cast<std::vector<std::wstring>*>(data)->push_back(WindowText(window));
+  return TRUE;
+}
+
+INPUT Key(WORD key, bool up) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+INPUT Mouse(DWORD flags, LONG x = 0, LONG y = 0) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = x;
+  input.mi.dy = y;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
+}  // namespace
+
+void ClickOn(HWND window) {
+  RECT place;
+  ::GetWindowRect(window, &place);
+  const LONG x = (place.left + place.right) / 2;
+  const LONG y = (place.top + place.bottom) / 2;
+  // Absolute moves are in 0..65535 across the primary screen.
+  const LONG width = ::GetSystemMetrics(SM_CXSCREEN);
+  const LONG height = ::GetSystemMetrics(SM_CYSCREEN);
+  INPUT inputs[] = {
+      Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (x * 65536 + width / 2) / width,
+            (y * 65536 + height / 2) / height),
+      Mouse(MOUSEEVENTF_LEFTDOWN),
+      Mouse(MOUSEEVENTF_LEFTUP),
+  };
+  ::SendInput(1, &inputs[0], sizeof(INPUT));
+  ::Sleep(50);  // let the move land before the button goes down on it
+  ::SendInput(2, &inputs[1], sizeof(INPUT));
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys)
+    inputs.push_back(Key(key, false));
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+    inputs.push_back(Key(*key, true));
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void Activate(HWND window) {
+  ::SetForegroundWindow(window);
+  WaitUntil([window] { return ::GetForegroundWindow() == window; }, 2000);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+  const ULONGLONG end = ::GetTickCount64() + milliseconds;
+  for (;;) {
+    if (condition())
+      return true;
+    if (::GetTickCount64() >= end)
+      return false;
+    ::Sleep(50);
+  }
+}
+
+HWND FindProcessWindow(DWORD process_id, const wchar_t* window_class, const std::wstring& caption) {
+  Search search{process_id, window_class, &caption, nullptr};
+  ::EnumWindows(&FindInProcess, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::vector<std::wstring> ChildTexts(HWND window) {
+  std::vector<std::wstring> texts;
+  ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&texts));
+  return texts;
+}
+
+RECT PlaceInParent(HWND window) {
+  RECT place;
+  ::GetWindowRect(window, &place);
+  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(window), reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+}  // namespace trelvane::wintest
