@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/ascii_case.h"
+#include "core/blanks.h"
 #include "core/failure.h"
 #include "core/settings.h"
 
@@ -27,20 +28,6 @@ std::string Shown(const fs::path& path) {
 std::string Quoted(std::string_view text) {
   constexpr std::size_t kLongestQuote = 64;
   return '"' + TextForReason(text, kLongestQuote) + '"';
-}
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-std::string_view Trimmed(std::string_view text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsBlank(text[begin]))
-    ++begin;
-  while (end > begin && IsBlank(text[end - 1]))
-    --end;
-  return text.substr(begin, end - begin);
 }
 
 bool IsUtf8(std::string_view text) {
@@ -158,10 +145,10 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 // The section name of a "[Name]" line, or nothing.
 std::optional<std::string_view> SectionOf(std::string_view line) {
-  line = Trimmed(line);
+  line = TrimBlanks(line);
   if (line.size() < 2 || line.front() != '[' || line.back() != ']')
     return std::nullopt;
-  return Trimmed(line.substr(1, line.size() - 2));
+  return TrimBlanks(line.substr(1, line.size() - 2));
 }
 
 struct KeyValue {
@@ -171,7 +158,7 @@ struct KeyValue {
 
 // The key and value of a "Key=Value" line, or nothing for comments and junk.
 std::optional<KeyValue> KeyValueOf(std::string_view line) {
-  const std::string_view content = Trimmed(line);
+  const std::string_view content = TrimBlanks(line);
   if (content.empty() || content.front() == ';' || content.front() == '#' ||
       content.front() == '[') {
     return std::nullopt;
@@ -179,10 +166,10 @@ std::optional<KeyValue> KeyValueOf(std::string_view line) {
   const auto equals = line.find('=');
   if (equals == std::string_view::npos)
     return std::nullopt;
-  const std::string_view key = Trimmed(line.substr(0, equals));
+  const std::string_view key = TrimBlanks(line.substr(0, equals));
   if (key.empty())
     return std::nullopt;
-  return KeyValue{key, Trimmed(line.substr(equals + 1))};
+  return KeyValue{key, TrimBlanks(line.substr(equals + 1))};
 }
 
 bool HasLineBreak(std::string_view text) {
@@ -197,7 +184,7 @@ bool HasLineBreak(std::string_view text) {
 void CheckName(std::string_view what, std::string_view name, std::string_view forbidden) {
   // Blanks at either end would be dropped when the name is read back.
   if (name.empty() || HasLineBreak(name) || name.find('\0') != std::string_view::npos ||
-      name.find_first_of(forbidden) != std::string_view::npos || Trimmed(name) != name ||
+      name.find_first_of(forbidden) != std::string_view::npos || TrimBlanks(name) != name ||
       !IsUtf8(name)) {
     FailStore("cannot store a value under the " + std::string(what) + " " + Quoted(name));
   }
@@ -300,7 +287,7 @@ void IniSettingsStore::Write(std::string_view application, std::string_view sect
     FailStore("cannot store a value under the key " + Quoted(key));
   if (HasLineBreak(value))
     FailStore("cannot store a value that spans lines under " + Quoted(key));
-  if (Trimmed(value) != value)
+  if (TrimBlanks(value) != value)
     FailStore("cannot store a value with blanks at its ends under " + Quoted(key));
   if (!IsUtf8(value))
     FailStore("cannot store a value that is not UTF-8 text under " + Quoted(key));
@@ -320,7 +307,7 @@ void IniSettingsStore::Write(std::string_view application, std::string_view sect
   } else if (place.section_end) {
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*place.section_end), entry);
   } else {
-    if (!lines.empty() && !Trimmed(lines.back()).empty())
+    if (!lines.empty() && !TrimBlanks(lines.back()).empty())
       lines.emplace_back();
     std::string header = "[";
     header += section;

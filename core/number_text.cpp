@@ -5,12 +5,11 @@
 #include <limits>
 #include <string>
 
+#include "core/blanks.h"
+
 namespace trelvane {
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -25,13 +24,7 @@ constexpr std::int64_t kMinDecimalExponent = -400;
 
 ParsedNumber ParseDecimal(std::string_view text) {
   ParsedNumber result;
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsBlank(text[begin]))
-    ++begin;
-  while (end > begin && IsBlank(text[end - 1]))
-    --end;
-  std::string_view body = text.substr(begin, end - begin);
+  std::string_view body = TrimBlanks(text);
 
   bool negative = false;
   std::size_t i = 0;
