@@ -26,7 +26,6 @@ const HostProfile& AccessHost() {
       .all_menu_start_tag = {},  // BeginMenu("All")
       .spacer_after_all_menu = "  ",
       .content = {MenuBar(), StandardToolbar(), FormattingToolbar(), ToolboxGroup()},
-      .title = "Access 2010 Trelvane",
       .uninstall_message =
           "To uninstall, close Access and then go to\r\r"
           "Start > Program Files > Trelvane > Uninstall Trelvane",

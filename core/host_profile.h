@@ -30,7 +30,6 @@ struct HostProfile {
   std::string_view all_menu_start_tag;
   std::optional<std::string_view> spacer_after_all_menu;
   HostContent content;
-  std::string_view title;              // "Excel 2010 Trelvane": the product name
   std::string_view uninstall_message;  // shown by Uninstall0
 };
 

@@ -30,7 +30,6 @@ const HostProfile& PowerPointHost() {
       // EndMenu adds no gap inside the All menu, so the gap after it is written here, and wider.
       .spacer_after_all_menu = "  ",
       .content = {MenuBar(), StandardToolbar(), FormattingToolbar()},
-      .title = "PowerPoint 2010 Trelvane",
       .uninstall_message =
           "To uninstall, close PowerPoint and then go to\r\r"
           "Start > Program Files > Trelvane > Uninstall Trelvane",

@@ -42,7 +42,6 @@ const HostProfile kFrameHost{
     .all_menu_start_tag = {},
     .spacer_after_all_menu = std::nullopt,
     .content = {},
-    .title = "Frame",
     .uninstall_message = "",
 };
 

@@ -169,7 +169,7 @@ HRESULT Connect::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* par
     ::VariantClear(result);  // no half a value
   if (!exception)
     return hr;
-  Describe(failure, hr, addin_.prog_id, exception);
+  Describe(failure, hr, addin_.definition.prog_id, exception);
   return DISP_E_EXCEPTION;
 }
 

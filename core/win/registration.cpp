@@ -73,12 +73,12 @@ RegistrationPlaces StandardPlaces() {
 
 ServerRegistration DescribeServer(const AddinIdentity& addin) {
   return ServerRegistration{
-      .clsid = addin.clsid,
-      .prog_id = addin.prog_id,
+      .clsid = addin.definition.clsid,
+      .prog_id = addin.definition.prog_id,
       .server_path = ModulePath(),
-      .office_application = addin.office_application,
-      .friendly_name = Widen(addin.host().title),
-      .description = addin.description,
+      .office_application = addin.definition.office_application,
+      .friendly_name = addin.definition.product_name,
+      .description = addin.definition.description,
   };
 }
 

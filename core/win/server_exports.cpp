@@ -17,7 +17,7 @@ HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** obje
   if (!object)
     return E_POINTER;
   *object = nullptr;
-  if (!IsEqualCLSID(clsid, ThisAddin().clsid))
+  if (!IsEqualCLSID(clsid, ThisAddin().definition.clsid))
     return CLASS_E_CLASSNOTAVAILABLE;
   return trelvane::win::ClassFactory::Create(ThisAddin(), iid, object);
 }

@@ -7,12 +7,8 @@ namespace trelvane::win {
 
 const AddinIdentity& ThisAddin() {
   static const AddinIdentity addin{
-      // {CC0454C0-3498-47CA-9ABD-EC8A2C2296A0}
-      .clsid = {0xCC0454C0, 0x3498, 0x47CA, {0x9A, 0xBD, 0xEC, 0x8A, 0x2C, 0x22, 0x96, 0xA0}},
-      .prog_id = L"PPTTrelvane.Connect",
-      .office_application = L"PowerPoint",
+      .definition = kPPTTrelvane,
       .host = &powerpoint::PowerPointHost,
-      .description = L"Adds the Classic tab: the menus and toolbars of earlier PowerPoint versions",
       .link_opening = LinkOpening::kShellOpen,
       .toggles_document_map = true,
   };
