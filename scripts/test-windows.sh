@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Windows add-ins for 32- and 64-bit Windows and tests them under Wine and Xvfb:
-# for each architecture and each add-in DLL, registers it with regsvr32, checks the registry
-# keys, runs the test host that plays Office (tests/win/addin_host.cpp) against ribbon
-# documents printed natively by trelvane-ribbon, unregisters it and checks the keys are gone.
-# Also runs the Windows layer's own checks and a trelvane-ribbon.exe smoke run.
+# Builds the Windows programs and setups for 32- and 64-bit Windows and tests them under Wine
+# and Xvfb: first the setups in the fresh prefix (scripts/setup-tests.sh); then for each
+# architecture and each add-in DLL, registers it with regsvr32, checks the registry keys, runs
+# the test host that plays Office (tests/win/addin_host.cpp) against ribbon documents printed
+# natively by trelvane-ribbon, unregisters it and checks the keys are gone; then the
+# configurator, driven as a user drives it. Also runs the Windows layer's own checks and a
+# trelvane-ribbon.exe smoke run.
 #
 #   scripts/test-windows.sh
 #
@@ -34,9 +36,10 @@ cmake --build --preset native --target trelvane-ribbon >/dev/null
 for preset in mingw-i686 mingw-x86_64; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" --target package >/dev/null
 done
 tool="$root/build/native/trelvane-ribbon"
-pass "native trelvane-ribbon and both mingw presets built"
+pass "native trelvane-ribbon, both mingw presets and their setups built"
 
 # --- Work folder, Wine prefix, X display -------------------------------------------------------
 work=$(mktemp -d "${TMPDIR:-/tmp}/trelvane-wine.XXXXXX")
@@ -51,6 +54,11 @@ case $rc in
   1) fail "no free X display for Xvfb"; exit 1 ;;
   *) fail "wineboot did not create the prefix (see $work/wineboot.log)"; exit 1 ;;
 esac
+
+# --- The setups, while the prefix is as fresh as a user's machine ------------------------------
+step "setups"
+source "$root/scripts/setup-tests.sh"
+test_setups
 
 # --- Ribbon cases: settings, and what trelvane-ribbon prints for them natively ------------------
 # name|host name ("-": the real host's)|expectation ("document" or the add-in's HRESULT)|settings

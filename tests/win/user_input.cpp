@@ -26,7 +26,7 @@ BOOL CALLBACK FindInProcess(HWND window, LPARAM data) {
     if (std::wstring_view(name) != search->window_class)
       return TRUE;
   }
-  if (WindowText(window) != *search->caption)
+  if (!search->caption->empty() && WindowText(window) != *search->caption)
     return TRUE;
   search->found = window;
   return FALSE;

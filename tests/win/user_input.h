@@ -22,7 +22,8 @@ void Activate(HWND window);
 // Asks `condition` every 50 ms until it holds or `milliseconds` have passed.
 bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds);
 
-// A visible top-level window of the process with this class (null: any) and caption.
+// A visible top-level window of the process with this class (null: any) and caption (empty:
+// any).
 HWND FindProcessWindow(DWORD process_id, const wchar_t* window_class, const std::wstring& caption);
 
 // The texts of a window's child windows, in their order.
