@@ -189,34 +189,6 @@ std::string WithoutNumbers(std::string text) {
   return std::regex_replace(text, std::regex(R"((BR3234|msep00)\d+)"), "$1#");
 }
 
-constexpr DynamicMenu kMenus[] = {DynamicMenu::kEdit,   DynamicMenu::kView,  DynamicMenu::kInsert,
-                                  DynamicMenu::kFormat, DynamicMenu::kQuery, DynamicMenu::kRecords};
-
-TEST(AccessDynamicMenus, ListsAreEmptyExactlyWhereTheMenuIsHidden) {
-  // Whether OnGetVisible<menu> shows the menu for kinds 0 to 5 and for any other kind.
-  struct Shown {
-    DynamicMenu menu;
-    bool kinds[7];
-  };
-  constexpr Shown kShown[] = {
-      {DynamicMenu::kEdit, {true, true, true, true, true, true, true}},
-      {DynamicMenu::kView, {true, true, true, true, true, true, true}},
-      {DynamicMenu::kInsert, {true, true, true, true, true, true, false}},
-      {DynamicMenu::kFormat, {true, false, true, true, false, false, false}},
-      {DynamicMenu::kQuery, {false, true, false, false, false, false, false}},
-      {DynamicMenu::kRecords, {true, true, false, false, false, false, false}},
-  };
-  for (const Shown& shown : kShown) {
-    const access::KindLists& lists = DynamicMenuLists(shown.menu);
-    const std::span<const Item> by_kind[] = {lists.table, lists.query,  lists.form, lists.report,
-                                             lists.macro, lists.module, lists.other};
-    for (int kind = 0; kind < 7; ++kind) {
-      EXPECT_EQ(!by_kind[kind].empty(), shown.kinds[kind])
-          << "menu " << static_cast<int>(shown.menu) << ", kind " << kind;
-    }
-  }
-}
-
 TEST(AccessDynamicMenus, KindsThatShareAListGetTheSameItems) {
   for (DynamicMenu menu : {DynamicMenu::kEdit, DynamicMenu::kView, DynamicMenu::kInsert}) {
     const access::KindLists& lists = DynamicMenuLists(menu);
@@ -253,18 +225,6 @@ TEST(AccessDynamicMenus, ToolbarMenusHoldTheSameItemsAsTheDynamicLists) {
                 .find(WithoutNumbers(std::string(
                     types.substr(0, types.size() - std::string_view("</menu>").size())))),
             std::string::npos);
-}
-
-TEST(AccessDynamicMenus, EveryListIsPlainMenuContent) {
-  for (DynamicMenu menu : kMenus) {
-    const access::KindLists& l = DynamicMenuLists(menu);
-    for (auto list : {l.table, l.query, l.form, l.report, l.macro, l.module, l.other}) {
-      const std::string text = Played(list);
-      EXPECT_EQ(Count(text, "<menu "), Count(text, "</menu>")) << text;
-      EXPECT_EQ(Count(text, "<button"), 0) << text;
-      EXPECT_EQ(Count(text, "getVisible"), 0) << text;
-    }
-  }
 }
 
 }  // namespace

@@ -88,23 +88,6 @@ TEST(AccessDynamicMenus, AMenuIsEmptyExactlyWhereItsCallbackHidesIt) {
   EXPECT_EQ(Content(DynamicMenu::kInsert, -1, writer), kEmpty);
 }
 
-TEST(AccessDynamicMenus, KindsShareListsWhereAccessOffersTheSameCommands) {
-  for (DynamicMenu menu : {DynamicMenu::kEdit, DynamicMenu::kView, DynamicMenu::kInsert}) {
-    MarkupWriter writer;
-    EXPECT_EQ(WithoutNumbers(Content(menu, 4, writer)), WithoutNumbers(Content(menu, 5, writer)));
-  }
-  MarkupWriter writer;
-  EXPECT_EQ(WithoutNumbers(Content(DynamicMenu::kEdit, 5, writer)),
-            WithoutNumbers(Content(DynamicMenu::kEdit, 99, writer)));
-  EXPECT_EQ(WithoutNumbers(Content(DynamicMenu::kRecords, 0, writer)),
-            WithoutNumbers(Content(DynamicMenu::kRecords, 1, writer)));
-  EXPECT_EQ(WithoutNumbers(Content(DynamicMenu::kFormat, 2, writer)),
-            WithoutNumbers(Content(DynamicMenu::kFormat, 3, writer)));
-  // A form and a report differ in their View menus.
-  EXPECT_NE(WithoutNumbers(Content(DynamicMenu::kView, 2, writer)),
-            WithoutNumbers(Content(DynamicMenu::kView, 3, writer)));
-}
-
 TEST(AccessDynamicMenus, TwoRequestsInARowDifferOnlyInTheirIds) {
   MarkupWriter writer;
   const std::string first = Content(DynamicMenu::kInsert, 2, writer);
