@@ -85,6 +85,13 @@ test_setups() {
     fi
   done
 
+  local version
+  for setup in "$setup32" "$setup64"; do
+    version=$(wine "$checks32" version "$(windows_path "$setup")" | tr -d '\r')
+    [ "$version" = 7.0.0 ] && pass "$(basename "$setup") carries version 7.0.0" ||
+      fail "$(basename "$setup") carries version '$version'"
+  done
+
   setup_of_version "$root/build/win32" 6.9.0 "$dir/Trelvane-6.9.0-setup-Office32.exe"
   setup_of_version "$root/build/win64" 7.1.0 "$dir/Trelvane-7.1.0-setup-Office64.exe"
 

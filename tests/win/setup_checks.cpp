@@ -5,6 +5,10 @@
 //       user as its own registration code registers it (compared key by key with what that code
 //       writes into a scratch key), loaded by the path the registry gives, as Wine cannot resolve
 //       per-user classes, and answering with its ribbon document
+//       and every installed file carrying the version of its VERSIONINFO (the program's files
+//       this project's, the uninstaller the installed version's)
+//   setup-checks version <file>
+//       prints the file's version, as its VERSIONINFO gives it ("7.0.0")
 //   setup-checks uninstall-quietly
 //       runs the entry's QuietUninstallString as Add/Remove Programs does, and waits for the entry
 //       and the folder to go (the uninstaller copies itself away and returns at once)
@@ -89,6 +93,21 @@ Tree Registered(HKEY root, const std::wstring& classes, const std::wstring& offi
   return tree;
 }
 
+// "7.0.0" from the file's VERSIONINFO (its fourth number is 0 or the build's); empty without one.
+std::wstring FileVersion(const std::wstring& path) {
+  DWORD ignored = 0;
+  const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
+  std::wstring data(size / sizeof(wchar_t) + 1, L'\0');
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (size == 0 || !::GetFileVersionInfoW(path.c_str(), 0, size, data.data()) ||
+      !::VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed)
+    return {};
+  return std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." +
+         std::to_wstring(LOWORD(fixed->dwFileVersionMS)) + L"." +
+         std::to_wstring(HIWORD(fixed->dwFileVersionLS));
+}
+
 std::wstring Lower(std::wstring text) {
   for (wchar_t& c : text)
     c = static_cast<wchar_t>(::towlower(c));
@@ -151,6 +170,19 @@ int CheckInstalled() {
   const std::wstring folder = ValueText(HKEY_CURRENT_USER, kUninstallKey, L"InstallLocation");
   if (!checks.Expect(!folder.empty(), "the Add/Remove Programs entry names the folder"))
     return checks.Finish();
+  std::string versions;
+  for (const wchar_t* file : {L"Trelvane.exe", L"ExcelTrelvane.dll", L"WordTrelvane.dll",
+                              L"PPTTrelvane.dll", L"AccessTrelvane.dll"}) {
+    if (FileVersion(folder + L"\\" + file) != TRELVANE_VERSION_TEXT)
+      versions += Utf8(file) + " " + Utf8(FileVersion(folder + L"\\" + file)) + " ";
+  }
+  checks.Expect(versions.empty(),
+                "every installed program file carries version " + Utf8(TRELVANE_VERSION_TEXT) +
+                    " in its VERSIONINFO",
+                versions);
+  const std::wstring listed = ValueText(HKEY_CURRENT_USER, kUninstallKey, L"DisplayVersion");
+  checks.Expect(FileVersion(folder + L"\\Uninstall.exe") == listed,
+                "the uninstaller carries the installed version, " + Utf8(listed));
   ::CoInitialize(nullptr);
   for (const win::AddinDefinition* addin : kAddins) {
     const std::string name = Utf8(addin->prog_id);
@@ -293,7 +325,8 @@ int Answer(std::wstring command) {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: setup-checks installed | uninstall-quietly | absent | hold FILE RELEASE | "
+               "usage: setup-checks installed | version FILE | uninstall-quietly | absent | "
+               "hold FILE RELEASE | "
                "answer COMMAND...\n");
   return 2;
 }
@@ -304,6 +337,10 @@ int Run(int argc, wchar_t** argv) {
   const std::wstring verb = argv[1];
   if (verb == L"installed" && argc == 2)
     return CheckInstalled();
+  if (verb == L"version" && argc == 3) {
+    std::printf("%s\n", Utf8(FileVersion(argv[2])).c_str());
+    return 0;
+  }
   if (verb == L"uninstall-quietly" && argc == 2)
     return UninstallQuietly();
   if (verb == L"absent" && argc == 2)
