@@ -12,7 +12,8 @@
 # Needs what `scripts/setup.sh --windows` installs (it is run first and does nothing when all is
 # there). Uses a throwaway Wine prefix and a free X display; both go at the end. Set
 # TRELVANE_KEEP_WORK=1 to keep the work folder (logs, prefix) for a look afterwards.
-# Exit status 0 when every step passed.
+# On a machine that runs no 32-bit programs the 32-bit half is skipped, each part with a SKIP
+# line. Exit status 0 when every step that ran passed.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -23,10 +24,12 @@ cd "$root"
 started=$SECONDS
 passed=0
 failed=0
+skipped=0
 failures=()
 
 pass() { passed=$((passed + 1)); printf 'PASS %s\n' "$1"; }
 fail() { failed=$((failed + 1)); failures+=("$1"); printf 'FAIL %s\n' "$1"; }
+skip() { skipped=$((skipped + 1)); printf 'SKIP %s\n' "$1"; }
 step() { printf '\n== %s\n' "$1"; }
 
 # --- Build -------------------------------------------------------------------------------------
@@ -50,7 +53,7 @@ step "environment"
 rc=0
 wine_env_start "$work" || rc=$?
 case $rc in
-  0) pass "Xvfb on display $DISPLAY, Wine prefix created" ;;
+  0) pass "Xvfb on display $DISPLAY, Wine prefix created for $wine_arches" ;;
   1) fail "no free X display for Xvfb"; exit 1 ;;
   *) fail "wineboot did not create the prefix (see $work/wineboot.log)"; exit 1 ;;
 esac
@@ -58,7 +61,11 @@ esac
 # --- The setups, while the prefix is as fresh as a user's machine ------------------------------
 step "setups"
 source "$root/scripts/setup-tests.sh"
-test_setups
+if wine_runs i686; then
+  test_setups
+else
+  skip "the setups: they are 32-bit programs, and this machine runs no 32-bit code"
+fi
 
 # --- Ribbon cases: settings, and what trelvane-ribbon prints for them natively ------------------
 # name|host name ("-": the real host's)|expectation ("document" or the add-in's HRESULT)|settings
@@ -258,12 +265,16 @@ test_windows_tool() { # arch loader build_dir
 }
 
 for arch in i686 x86_64; do
+  step "$arch"
+  if ! wine_runs $arch; then
+    skip "$arch: the Windows layer checks, trelvane-ribbon.exe and the ${#addins[@]} add-ins"
+    continue
+  fi
   if [ $arch = i686 ]; then
     loader=wine view=32 other=64 build="$root/build/win32"
   else
     loader=$wine64_loader view=64 other=32 build="$root/build/win64"
   fi
-  step "$arch"
   mkdir -p "$work/$arch"
   rc=0
   timeout 120 "$loader" "$build/tests/win/layer-tests.exe" >"$work/$arch/layer-tests.log" 2>&1 ||
@@ -281,12 +292,12 @@ for arch in i686 x86_64; do
 done
 
 # The configurator, driven as a user drives it (tests/win/configurator_checks.cpp), from a folder
-# with blanks in its path; TRELVANE_SCREENSHOT=FILE.png keeps the 32-bit window's picture.
+# with blanks in its path; TRELVANE_SCREENSHOT=FILE.png keeps the window's picture (32-bit where it runs).
 test_configurator() { # arch loader build_dir
   local arch=$1 loader=$2 build=$3 folder="$work/$arch/Program Files/Trelvane Folder" rc=0
   local shot=()
   stage_configurator "$build" "$folder"
-  if [ -n "${TRELVANE_SCREENSHOT:-}" ] && [ "$arch" = i686 ]; then
+  if [ -n "${TRELVANE_SCREENSHOT:-}" ] && [ "$arch" = "${wine_arches%% *}" ]; then
     shot=(--screenshot "$(windows_path "$work/configurator.bmp")")
   fi
   timeout 300 "$loader" "$build/tests/win/configurator-checks.exe" \
@@ -307,8 +318,11 @@ test_configurator() { # arch loader build_dir
   fi
 }
 
+step "configurator"
 for arch in i686 x86_64; do
-  if [ $arch = i686 ]; then
+  if ! wine_runs $arch; then
+    skip "$arch configurator"
+  elif [ $arch = i686 ]; then
     test_configurator i686 wine "$root/build/win32"
   else
     test_configurator x86_64 "$wine64_loader" "$root/build/win64"
@@ -317,14 +331,18 @@ done
 
 # --- Both architectures side by side -------------------------------------------------------------
 # They share the ProgID and the Office entry: removing one build must leave the other working.
-step "both architectures"
-dll32=$(windows_path "$work/i686/ExcelTrelvane/ExcelTrelvane.dll")
-dll64=$(windows_path "$work/x86_64/ExcelTrelvane/ExcelTrelvane.dll")
-class_key='HKLM\Software\Classes\CLSID\{E45C63E8-2FF1-4F13-A3F9-0432667993BF}'
-prog_key='HKLM\Software\Classes\ExcelTrelvane.Connect'
-addin_key='HKCU\Software\Microsoft\Office\Excel\AddIns\ExcelTrelvane.Connect'
-if wine regsvr32 /s "$dll32" && "$wine64_loader" regsvr32 /s "$dll64" &&
-   "$wine64_loader" regsvr32 /u /s "$dll64"; then
+test_side_by_side() {
+  local dll32 dll64 class_key prog_key addin_key
+  dll32=$(windows_path "$work/i686/ExcelTrelvane/ExcelTrelvane.dll")
+  dll64=$(windows_path "$work/x86_64/ExcelTrelvane/ExcelTrelvane.dll")
+  class_key='HKLM\Software\Classes\CLSID\{E45C63E8-2FF1-4F13-A3F9-0432667993BF}'
+  prog_key='HKLM\Software\Classes\ExcelTrelvane.Connect'
+  addin_key='HKCU\Software\Microsoft\Office\Excel\AddIns\ExcelTrelvane.Connect'
+  if ! { wine regsvr32 /s "$dll32" && "$wine64_loader" regsvr32 /s "$dll64" &&
+         "$wine64_loader" regsvr32 /u /s "$dll64"; }; then
+    fail "registering both builds side by side"
+    return
+  fi
   if key_present "$class_key" 32 && ! key_present "$class_key" 64 &&
      key_present "$prog_key" 32 && key_present "$addin_key" 32; then
     pass "unregistering the 64-bit build keeps the 32-bit class, ProgID and Office entry"
@@ -337,13 +355,19 @@ if wine regsvr32 /s "$dll32" && "$wine64_loader" regsvr32 /s "$dll64" &&
   else
     fail "unregistering the last build left keys behind"
   fi
+}
+
+step "both architectures"
+if wine_runs i686; then
+  test_side_by_side
 else
-  fail "registering both builds side by side"
+  skip "both architectures side by side: this machine runs no 32-bit code"
 fi
 
 # --- Summary -------------------------------------------------------------------------------------
 step "summary"
-printf '%d passed, %d failed, %d s\n' "$passed" "$failed" $((SECONDS - started))
+printf '%d passed, %d failed, %d skipped\n' "$passed" "$failed" "$skipped"
+printf 'Windows checks took %d s\n' $((SECONDS - started))
 if [ "$failed" -ne 0 ]; then
   printf 'failed:\n'
   printf '  %s\n' "${failures[@]}"

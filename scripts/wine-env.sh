@@ -5,12 +5,41 @@
 #   wine_env_start "$work"      # exports WINEPREFIX, DISPLAY, ...; returns non-zero on failure
 #   wine_env_stop               # ends the prefix's server and the display
 #
+# After wine_env_start, $wine_arches says which Windows architectures this machine can run:
+# "i686 x86_64", or "x86_64" alone where the kernel runs no 32-bit programs (IA-32 emulation
+# switched off, as on some virtual machines). There `wine` and `wineboot` are pointed at the
+# 64-bit loader for the whole run, and the callers skip what needs 32-bit code, saying so.
+#
 # Set TRELVANE_KEEP_WORK=1 to keep the work folder for a look afterwards (the caller removes it
 # otherwise, with wine_env_cleanup).
 
 xvfb_pid=""
 wine64_loader=/usr/lib/wine/wine64
 [ -x "$wine64_loader" ] || wine64_loader=wine
+wine32_loader=/usr/lib/wine/wine
+wine_arches="i686 x86_64"
+
+# Whether the 32-bit Wine loader starts at all on this machine.
+wine_runs_32bit() {
+  [ -x "$wine32_loader" ] && "$wine32_loader" --version >/dev/null 2>&1
+}
+
+# Points `wine` and `wineboot` at the 64-bit loader, through a folder put first on PATH.
+use_64bit_wine_only() { # work folder
+  local bin="$1/bin"
+  mkdir -p "$bin"
+  printf '#!/bin/sh\nexec "%s" "$@"\n' "$wine64_loader" >"$bin/wine"
+  printf '#!/bin/sh\nexec "%s" wineboot.exe "$@"\n' "$wine64_loader" >"$bin/wineboot"
+  chmod +x "$bin/wine" "$bin/wineboot"
+  export PATH="$bin:$PATH"
+  wine_arches="x86_64"
+}
+
+# Whether this run can start programs of `arch` (i686 or x86_64).
+wine_runs() { # arch
+  case " $wine_arches " in *" $1 "*) return 0 ;; esac
+  return 1
+}
 
 windows_path() { # /a/b -> Z:\a\b
   local path=$1
@@ -45,6 +74,7 @@ wine_env_start() { # work folder
   # entries on the Linux side for the shortcuts a setup makes.
   export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
   start_xvfb "$work/xvfb.log" || return 1
+  wine_runs_32bit || use_64bit_wine_only "$work"
   wineboot -i >"$work/wineboot.log" 2>&1 || true
   wineserver -w
   # Kept running, so that each wine command afterwards starts quickly.
