@@ -112,12 +112,17 @@ class FakeServers {
   }
   // The class keeps its ProgID but is registered in the 32-bit view alone, as 32-bit Office
   // registers its classes on 64-bit Windows.
-  void MoveTo32BitView(const wchar_t* prog_id) {
+  // True when the class is then in the 32-bit view and not in the 64-bit one.
+  bool MoveTo32BitView(const wchar_t* prog_id) {
     const std::wstring key = ClassKey(prog_id);
     const std::wstring server = ValueText(HKEY_LOCAL_MACHINE, key + L"\\LocalServer32", nullptr);
     ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
     SetLocalServer(key, KEY_WOW64_32KEY, server);
     moved_.push_back(key);
+    win::unique_hkey moved;
+    return !server.empty() && !KeyPresent(HKEY_LOCAL_MACHINE, key) &&
+           ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, (key + L"\\LocalServer32").c_str(), 0,
+                           KEY_READ | KEY_WOW64_32KEY, moved.put()) == ERROR_SUCCESS;
   }
 
  private:
@@ -775,7 +780,8 @@ void CheckInstalledHosts(CheckList& checks, const Options& options, FakeServers&
   StoreSettings({{L"Option", L"2"}, {L"Formulas", L"1"}});
   servers.Remove(L"Excel.Application");
   servers.BreakServer(L"Access.Application");
-  servers.MoveTo32BitView(L"PowerPoint.Application");
+  checks.Expect(servers.MoveTo32BitView(L"PowerPoint.Application"),
+                "PowerPoint's stand-in class moved to the 32-bit registry view");
   {
     Started run(options.program);
     const HWND window = run.Window();
@@ -815,7 +821,6 @@ void CheckInstalledHosts(CheckList& checks, const Options& options, FakeServers&
     if (box)
       Press(box, {VK_RETURN});
     checks.Expect(run.Ended(10000), "the program ends after the message");
-    checks.Expect(!run.MessageBox(L"Trelvane", 0), "only the one message");
   }
   servers.Register();
   ClearStoredSettings();
