@@ -4,7 +4,6 @@
 #include <string>
 
 #include "configurator/tab_box_layout.h"
-
 #include "core/win/hresult.h"
 #include "core/win/wide_text.h"
 
@@ -73,7 +72,7 @@ bool IsBox(int id) {
   return id >= kFirstBoxId && id < kFirstBoxId + kBoxCount;
 }
 
-// Moves by twips below the outline, where a host with more tabs makes the window taller.
+// A place below the outline, moved down by the rows a host with more tabs adds.
 RECT Lowered(const Place& place, int growth) {
   RECT twips = InWindow(place);
   twips.top += growth;
