@@ -1,18 +1,9 @@
 #include "access/access_host.h"
 
 #include "access/access_content.h"
+#include "access/access_tabs.h"
 
 namespace trelvane::access {
-namespace {
-
-constexpr HostTab kTabs[] = {
-    {"Home", "TabHomeAccess"},
-    {"Create", "TabCreate"},
-    {"External Data", "TabExternalData"},
-    {"Database Tools", "TabDatabaseTools"},
-};
-
-}  // namespace
 
 const HostProfile& AccessHost() {
   static const HostProfile host{

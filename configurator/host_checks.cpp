@@ -1,51 +1,46 @@
 #include "configurator/host_checks.h"
 
-#include "configurator/product.h"
+#include "core/ascii_case.h"
 
 namespace trelvane::configurator {
 namespace {
 
-// A probe that throws is as good as one that found nothing.
-template <typename Probe>
-bool Present(Probe probe) noexcept {
-  try {
-    return probe();
-  } catch (...) {
-    return false;
-  }
-}
-
-void ShowQuietly(MessageBoxes& messages, std::string_view text) noexcept {
-  try {
-    messages.Show(text, kProductName, MessageIcon::kNone);
-  } catch (...) {
-  }
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos)
+    return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 }  // namespace
 
-std::string ExcelMissingText() {
-  std::string text =
-      "Error -214878392\r\n\r\nExcel is required to run this software. It is not installed on "
-      "this computer.\r\n\r\nPlease email a screenshot of this error message to ";
-  text += kSupportAddress;
-  text += " if you have any questions.";
-  return text;
+std::string ServerProgram(std::string_view command_line) {
+  const std::string_view line = Trimmed(command_line);
+  if (line.starts_with('"')) {
+    const auto close = line.find('"', 1);
+    return std::string(
+        Trimmed(line.substr(1, close == std::string_view::npos ? close : close - 1)));
+  }
+  constexpr std::string_view kExe = ".exe";
+  for (std::size_t at = 0; at + kExe.size() <= line.size(); ++at) {
+    const std::size_t end = at + kExe.size();
+    if (EqualsIgnoringAsciiCase(line.substr(at, kExe.size()), kExe) &&
+        (end == line.size() || line[end] == ' ' || line[end] == '\t'))
+      return std::string(line.substr(0, end));
+  }
+  return std::string(line);
 }
 
-bool CheckExcel(HostProbes& probes, MessageBoxes& messages) noexcept {
-  if (Present([&] { return probes.CreateExcel(); }))
-    return true;
+bool IsInstalled(const HostChoice& host, HostProbes& probes, FileSystem& files) noexcept {
   try {
-    ShowQuietly(messages, ExcelMissingText());
-  } catch (...) {  // the text itself could not be made
+    for (const std::string& command : probes.LocalServers(host.prog_id)) {
+      const std::string program = ServerProgram(command);
+      if (!program.empty() && files.FileExists(program))
+        return true;
+    }
+  } catch (...) {
   }
   return false;
-}
-
-void CheckWord(HostProbes& probes, MessageBoxes& messages) noexcept {
-  if (!Present([&] { return probes.CreateAndQuitWord(); }))
-    ShowQuietly(messages, kWordMissingText);
 }
 
 }  // namespace trelvane::configurator

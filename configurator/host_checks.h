@@ -1,27 +1,27 @@
-// The checks, when the options window loads, for the Office hosts the configurator needs:
-// Excel is required, Word only missed. Neither throws; every failure inside is taken as the
-// host being absent or, for a message, as shown.
+// Which Office hosts are installed, found in the registry: a host counts when its automation
+// class is registered and the file of the class's local server exists. No host is started.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "configurator/hosts.h"
 #include "configurator/seams.h"
 
 namespace trelvane::configurator {
 
-inline constexpr std::string_view kWordMissingText =
-    "Word is not installed on this computer. You need to have it installed to use this software "
-    "without error.";
+// Shown, with the product's title, when none of the four hosts is installed; the program ends.
+inline constexpr std::string_view kNoHostText =
+    "Trelvane adds its Classic tab to Microsoft Word, Excel, Access and PowerPoint, and none of "
+    "them is installed on this computer.";
 
-// The message shown when Excel is missing, with the support address in it.
-std::string ExcelMissingText();
+// The program file of a local server's command line: the quoted part when it starts with a
+// quote, else everything up to and including the first ".exe" (paths with blanks are often
+// registered unquoted), else the whole line; blanks around it dropped.
+std::string ServerProgram(std::string_view command_line);
 
-// True when Excel's automation server can be created. When it cannot, the Excel message has
-// been shown and the caller ends the program.
-bool CheckExcel(HostProbes& probes, MessageBoxes& messages) noexcept;
-
-// Shows the Word message when Word's automation server cannot be created.
-void CheckWord(HostProbes& probes, MessageBoxes& messages) noexcept;
+// Whether one of the class's local servers is a file that exists. Never throws: a failing probe
+// counts as the host being absent.
+bool IsInstalled(const HostChoice& host, HostProbes& probes, FileSystem& files) noexcept;
 
 }  // namespace trelvane::configurator

@@ -12,28 +12,17 @@
 namespace trelvane::configurator {
 namespace {
 
-constexpr std::array<std::string_view, kBoxCount> kBoxCaptions = {
+constexpr std::string_view kFixedCaptions[] = {
     "Show Classic Menu and Toolbars in Microsoft Office 2010",
     "Show menu tabs on the left of home tab",
     "Show all items in main menu",
-    "Home",
-    "Insert",
-    "Page Layout",
-    "References",
-    " View",
-    "Review",
-    " Mailings",
-    "Developer",
-    "Hide built-in tabs",
 };
+constexpr std::string_view kHideTabsCaption = "Hide built-in tabs";
 
 constexpr int kClassicBox = 0;
 constexpr int kLeftBox = 1;
 constexpr int kAllBox = 2;
-constexpr int kFirstTabBox = 3;  // "Home", the one tab box whose rule leaves box 11 alone
-constexpr int kLastTabBox = 10;
-constexpr int kPageLayoutBox = 5;
-constexpr int kHideTabsBox = 11;
+constexpr int kHomeBox = 3;  // the host's first tab, the one tab box whose rule leaves box 11 alone
 
 constexpr std::string_view kSkinFile = "\\x\\o.cjs";
 constexpr std::string_view kHandPointerFile = "\\HAND-M.CUR";
@@ -54,11 +43,6 @@ bool IsBox(int box) {
   return box >= 0 && box < kBoxCount;
 }
 
-bool IsHost(HostOption host) {
-  const int number = static_cast<int>(host);
-  return number >= 1 && number <= 4;
-}
-
 // One numbered step of a routine: a failure is reported with the step's number and the routine
 // goes on. True when the step completed.
 template <typename Body>
@@ -72,44 +56,18 @@ bool RunStep(MessageBoxes& messages, Routine routine, int step, Body&& body) {
 
 }  // namespace
 
-std::string_view BoxCaption(int box) {
-  return IsBox(box) ? kBoxCaptions[box] : std::string_view();
+int TabBox(int index) {
+  return index < 8 ? kHomeBox + index : 12;
+}
+
+std::string_view FixedBoxCaption(int box) {
+  if (box >= kClassicBox && box <= kAllBox)
+    return kFixedCaptions[box];
+  return box == kHideTabsBox ? kHideTabsCaption : std::string_view();
 }
 
 std::string_view OptionCaption(HostOption host) {
-  switch (host) {
-    case HostOption::kWord:
-      return " Word";
-    case HostOption::kExcel:
-      return "Excel";
-    case HostOption::kAccess:
-      return "Access";
-    case HostOption::kPowerPoint:
-      return "PowerPoint";
-  }
-  return "";
-}
-
-std::string SettingsKeyOfBox(int box) {
-  switch (box) {
-    case kClassicBox:
-      return std::string(kKeyClassic);
-    case kLeftBox:
-      return std::string(kKeyLeft);
-    case kAllBox:
-      return std::string(kKeyAll);
-    // The two keys the add-ins read; the captions without blanks would name keys nobody reads.
-    case kPageLayoutBox:
-      return "Page Layout";
-    case kHideTabsBox:
-      return std::string(kKeyHideBuiltInTabs);
-  }
-  std::string key;
-  for (char c : BoxCaption(box)) {
-    if (c != ' ')
-      key += c;
-  }
-  return key;
+  return IsHost(host) ? ChoiceOf(host).caption : std::string_view();
 }
 
 OptionsWindow::OptionsWindow(const Seams& seams) : seams_(seams) {}
@@ -137,9 +95,24 @@ bool OptionsWindow::Load() {
   step(128, [&] { LoadBox(kClassicBox, 1); });
   step(130, [&] { LoadBox(kLeftBox, 1); });
   step(132, [&] { LoadBox(kAllBox, 1); });
-  // "Hide built-in tabs" is not read: it starts cleared, or set by a tab box's rule.
-  for (int box = kFirstTabBox; box <= kLastTabBox; ++box)
-    step(136, [&] { LoadBox(box, 0); });
+  // Step 134: the tab boxes are the stored host's, so that the host's own keys are the ones
+  // read. An unreadable "Option" is reported by step 138; its tabs are Word's, as its choice is.
+  try {
+    const double stored = settings_.ReadDouble(kKeyOption, 1);
+    for (const HostChoice& choice : HostChoices()) {
+      if (stored == static_cast<double>(choice.host))
+        tab_host_ = choice.host;
+    }
+  } catch (...) {
+  }
+  for (int index = 0; index < TabCount(); ++index)
+    step(136, [&] { LoadBox(TabBox(index), 0); });
+  // Read as stored, and after the tab boxes, whose rules may set it: its own rule does not run,
+  // so the tab boxes stay as stored too.
+  step(136, [&] {
+    const std::string key(kKeyHideBuiltInTabs);
+    boxes_[kHideTabsBox] = SettingToBoxState(key, settings_.ReadText(key, 0));
+  });
 
   const auto option_is = [&](int number, HostOption host) {
     bool holds = true;
@@ -158,26 +131,40 @@ bool OptionsWindow::Load() {
   else if (option_is(150, HostOption::kPowerPoint))
     select(152, HostOption::kPowerPoint);
 
-  bool excel_present = true;
+  bool any_installed = true;
   step(154, [&] {
-    excel_present = CheckExcel(seams_.probes, seams_.messages);
-    if (!excel_present)
+    any_installed = FindInstalledHosts();
+    if (!any_installed) {
+      try {
+        seams_.messages.Show(kNoHostText, kProductName, MessageIcon::kNone);
+      } catch (...) {
+      }
       CloseWindow();
+    }
   });
-  if (!excel_present)
+  if (!any_installed)
     return false;
-  step(156, [&] { CheckWord(seams_.probes, seams_.messages); });
+  step(156, [&] {
+    if (IsInstalled(selected_))
+      return;
+    for (const HostChoice& choice : HostChoices()) {
+      if (IsInstalled(choice.host)) {
+        SelectOption(choice.host);
+        break;
+      }
+    }
+  });
   return true;
 }
 
 void OptionsWindow::ClickBox(int box) {
-  if (closed_ || !IsBox(box))
+  if (closed_ || !IsBox(box) || (box >= kHomeBox && box != kHideTabsBox && !IsTabBox(box)))
     return;
   SetBox(box, boxes_[box] != 0 ? 0 : 1);
 }
 
 void OptionsWindow::ClickOption(HostOption host) {
-  if (closed_ || !IsHost(host))
+  if (closed_ || !IsHost(host) || !IsInstalled(host))
     return;
   try {
     SelectOption(host);
@@ -199,8 +186,10 @@ void OptionsWindow::ClickOk() {
   step(100, [&] { store_box(kClassicBox); });
   step(102, [&] { store_box(kLeftBox); });
   step(104, [&] { store_box(kAllBox); });
-  for (int box = kFirstTabBox; box <= kHideTabsBox; ++box)
-    step(108, [&] { store_box(box); });
+  // The shown host's tab keys and nothing else: another host's keys keep what its own OK stored.
+  for (int index = 0; index < TabCount(); ++index)
+    step(108, [&] { store_box(TabBox(index)); });
+  step(108, [&] { store_box(kHideTabsBox); });
 
   const SelectedHost selected = [this] { return selected_; };
   if (boxes_[kClassicBox] != 0)
@@ -227,6 +216,44 @@ bool OptionsWindow::IsSet(int box) const {
   return IsBox(box) && boxes_[box] != 0;
 }
 
+int OptionsWindow::TabCount() const {
+  return static_cast<int>(ChoiceOf(tab_host_).tabs.size());
+}
+
+std::string_view OptionsWindow::BoxCaption(int box) const {
+  for (int index = 0; index < TabCount(); ++index) {
+    if (TabBox(index) == box)
+      return ChoiceOf(tab_host_).tabs[index].name;
+  }
+  return FixedBoxCaption(box);
+}
+
+std::string OptionsWindow::SettingsKeyOfBox(int box) const {
+  switch (box) {
+    case kClassicBox:
+      return std::string(kKeyClassic);
+    case kLeftBox:
+      return std::string(kKeyLeft);
+    case kAllBox:
+      return std::string(kKeyAll);
+    case kHideTabsBox:
+      return std::string(kKeyHideBuiltInTabs);
+  }
+  return std::string(IsTabBox(box) ? BoxCaption(box) : std::string_view());
+}
+
+bool OptionsWindow::IsInstalled(HostOption host) const {
+  return IsHost(host) && installed_[static_cast<int>(host) - 1];
+}
+
+bool OptionsWindow::IsTabBox(int box) const {
+  for (int index = 0; index < TabCount(); ++index) {
+    if (TabBox(index) == box)
+      return true;
+  }
+  return false;
+}
+
 void OptionsWindow::SetBox(int box, int state) {
   if (boxes_[box] == state)
     return;
@@ -238,38 +265,38 @@ void OptionsWindow::RunBoxRule(int box) {
   const bool set = boxes_[box] != 0;
   if (box == kClassicBox) {
     if (!set) {
-      for (int other = kLeftBox; other <= kHideTabsBox; ++other)
+      for (int other = kLeftBox; other < kBoxCount; ++other)
         SetBox(other, 0);
-    } else if (SumOfBoxes(kLeftBox, kHideTabsBox) == 0) {
+    } else if (SumOfTabBoxes() + boxes_[kLeftBox] + boxes_[kAllBox] + boxes_[kHideTabsBox] == 0) {
       SetBox(kLeftBox, 1);
       SetBox(kAllBox, 1);
     }
   } else if (box == kHideTabsBox) {
     if (!set) {
-      for (int tab = kFirstTabBox; tab <= kLastTabBox; ++tab)
-        SetBox(tab, 0);
-    } else if (SumOfBoxes(kFirstTabBox, kLastTabBox) == 0) {
-      for (int tab = kFirstTabBox; tab <= kLastTabBox; ++tab)
-        SetBox(tab, 1);
+      for (int index = 0; index < TabCount(); ++index)
+        SetBox(TabBox(index), 0);
+    } else if (SumOfTabBoxes() == 0) {
+      for (int index = 0; index < TabCount(); ++index)
+        SetBox(TabBox(index), 1);
       SetBox(kLeftBox, 0);
     }
   } else if (set) {
     // Every other box acts only when set: "Left" and "Home" exclude each other (the Classic tab
     // cannot stand left of a hidden Home tab), and any choice implies the Classic tab.
     if (box == kLeftBox)
-      SetBox(kFirstTabBox, 0);
-    else if (box == kFirstTabBox)
+      SetBox(kHomeBox, 0);
+    else if (box == kHomeBox)
       SetBox(kLeftBox, 0);
-    else if (box > kFirstTabBox)
+    else if (box != kAllBox)
       SetBox(kHideTabsBox, 1);
     SetBox(kClassicBox, 1);
   }
 }
 
-int OptionsWindow::SumOfBoxes(int first, int last) const {
+int OptionsWindow::SumOfTabBoxes() const {
   int sum = 0;
-  for (int box = first; box <= last; ++box)
-    sum += boxes_[box];
+  for (int index = 0; index < TabCount(); ++index)
+    sum += boxes_[TabBox(index)];
   return sum;
 }
 
@@ -278,15 +305,41 @@ void OptionsWindow::LoadBox(int box, int default_value) {
   SetBox(box, SettingToBoxState(key, settings_.ReadText(key, default_value)));
 }
 
+void OptionsWindow::ShowTabsOf(HostOption host) {
+  if (tab_host_ == host)
+    return;
+  for (int index = 0; index < TabCount(); ++index)
+    SetBox(TabBox(index), 0);  // clearing a tab box runs nothing
+  tab_host_ = host;
+  for (int index = 0; index < TabCount(); ++index) {
+    try {
+      LoadBox(TabBox(index), 0);
+    } catch (...) {
+      // The load sequence reports such a value; a change of host shows the box cleared.
+    }
+  }
+}
+
 void OptionsWindow::SelectOption(HostOption host) {
   if (selected_ == host)
     return;
   selected_ = host;
+  ShowTabsOf(host);
   settings_.Write(kKeyOption, std::to_string(static_cast<int>(host)));
 }
 
 bool OptionsWindow::StoredOptionIs(HostOption host) const {
   return settings_.ReadDouble(kKeyOption, 1) == static_cast<double>(host);
+}
+
+bool OptionsWindow::FindInstalledHosts() {
+  bool any = false;
+  for (const HostChoice& choice : HostChoices()) {
+    const bool installed = configurator::IsInstalled(choice, seams_.probes, seams_.files);
+    installed_[static_cast<int>(choice.host) - 1] = installed;
+    any = any || installed;
+  }
+  return any;
 }
 
 void OptionsWindow::CloseWindow() {

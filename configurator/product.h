@@ -3,9 +3,11 @@
 
 #include <string_view>
 
+#include "core/addresses.h"
+
 namespace trelvane::configurator {
 
 inline constexpr std::string_view kProductName = "Trelvane";
-inline constexpr std::string_view kSupportAddress = "support@trelvane.example";
+using trelvane::kSupportAddress;  // a build setting
 
 }  // namespace trelvane::configurator

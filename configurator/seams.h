@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/settings_store.h"
 
@@ -44,16 +45,14 @@ class MachineRegistry {
   virtual void DeleteSubkey(std::string_view parent, std::string_view name) = 0;
 };
 
-// The Office hosts' automation servers, created as a script creates them. Every failure inside
-// is suppressed.
+// Where the Office hosts' automation classes are registered. Looking never starts a host.
 class HostProbes {
  public:
   virtual ~HostProbes() = default;
-  // Creates "Excel.Application" and releases it at once; false when it cannot be created.
-  virtual bool CreateExcel() = 0;
-  // Creates "Word.Application", calls its "quit" method by name and releases it; false when it
-  // cannot be created.
-  virtual bool CreateAndQuitWord() = 0;
+  // The command lines registered as the local server of the class that `prog_id`
+  // ("Excel.Application") names, one for each registry view that has one; none when the ProgID
+  // or its class is not registered. Every failure inside counts as not registered.
+  virtual std::vector<std::string> LocalServers(std::string_view prog_id) = 0;
 };
 
 enum class MessageIcon { kNone, kExclamation };

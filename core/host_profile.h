@@ -8,14 +8,9 @@
 
 #include "core/content.h"
 #include "core/content_player.h"
+#include "core/host_tab.h"
 
 namespace trelvane {
-
-// One built-in tab: its display name, which is also its settings key, and its idMso.
-struct HostTab {
-  std::string_view name;
-  std::string_view id_mso;
-};
 
 struct HostProfile {
   std::string_view host_word;         // looked for in Application.Name, case-sensitively

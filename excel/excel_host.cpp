@@ -1,18 +1,9 @@
 #include "excel/excel_host.h"
 
 #include "excel/excel_content.h"
+#include "excel/excel_tabs.h"
 
 namespace trelvane::excel {
-namespace {
-
-constexpr HostTab kTabs[] = {
-    {"Home", "TabHome"},     {"Page Layout", "TabPageLayoutExcel"},
-    {"Insert", "TabInsert"}, {"Formulas", "TabFormulas"},
-    {"Data", "TabData"},     {"Review", "TabReview"},
-    {"View", "TabView"},     {"Developer", "TabDeveloper"},
-};
-
-}  // namespace
 
 const HostProfile& ExcelHost() {
   static const HostProfile host{

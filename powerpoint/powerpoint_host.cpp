@@ -1,24 +1,9 @@
 #include "powerpoint/powerpoint_host.h"
 
 #include "powerpoint/powerpoint_content.h"
+#include "powerpoint/powerpoint_tabs.h"
 
 namespace trelvane::powerpoint {
-namespace {
-
-// Nine tabs: the Slide Master's home tab is hidden under the key "Format".
-constexpr HostTab kTabs[] = {
-    {"Home", "TabHome"},
-    {"Insert", "TabInsert"},
-    {"Design", "TabDesign"},
-    {"Animations", "TabAnimations"},
-    {"Slide Show", "TabSlideShow"},
-    {"Review", "TabReview"},
-    {"View", "TabView"},
-    {"Developer", "TabDeveloper"},
-    {"Format", "TabSlideMasterHome"},
-};
-
-}  // namespace
 
 const HostProfile& PowerPointHost() {
   static const HostProfile host{

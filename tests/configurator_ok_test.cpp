@@ -1,13 +1,31 @@
 #include <gtest/gtest.h>
 
 #include "configurator/options_window.h"
+#include "core/ribbon_document.h"
 #include "fake_configurator_world.h"
+#include "tests/document_scan.h"
+#include "tools/host_catalog.h"
 
 namespace trelvane::configurator {
 namespace {
 
 using testing::FakeConfiguratorWorld;
+using testing::Join;
 using testing::Log;
+
+// An Office host that answers only its Name.
+class NamedHost final : public HostApplication {
+ public:
+  explicit NamedHost(std::string name) : name_(std::move(name)) {}
+  std::string Name() override { return name_; }
+  bool DocumentMap() override { return false; }
+  void SetDocumentMap(bool) override {}
+  std::int32_t CurrentObjectType() override { return 0; }
+  bool GetPressedMso(std::string_view) override { return false; }
+
+ private:
+  std::string name_;
+};
 
 class ConfiguratorOkTest : public ::testing::Test {
  protected:
@@ -38,20 +56,76 @@ TEST_F(ConfiguratorOkTest, OkStoresEveryBoxRegistersTheAddinStartsTheHostAndClos
   window.ClickOk();
   EXPECT_EQ(world_.log,
             (Log{"write Classic=1", "write Left=1", "write All=1", "write Home=0", "write Insert=0",
-                 "write Page Layout=0", "write References=0", "write View=0", "write Review=1",
-                 "write Mailings=0", "write Developer=0", "write Hide built-in Tabs=1",
+                 "write Page Layout=0", "write References=0", "write Mailings=0", "write Review=1",
+                 "write View=0", "write Developer=0", "write Hide built-in Tabs=1",
                  "start regsvr32 /s \"C:\\Program Files\\Marrowick Trelvane\\WordTrelvane.dll\"",
                  "create Software\\Microsoft\\Office\\Word\\AddIns\\WordTrelvane.Connect",
                  "shell WINWORD", "close"}));
   EXPECT_TRUE(window.closed());
   EXPECT_TRUE(world_.messages.empty());
 
-  // Box 11 is not read back: the next OK stores it cleared unless a tab box set it again.
+  // Box 11 is read back as stored: an OK that changes nothing stores it unchanged.
   Open(HostOption::kWord).ClickOk();
   EXPECT_EQ(world_.Logged("write Hide"), Log{"write Hide built-in Tabs=1"});
   world_.Store("Review", "0");
   Open(HostOption::kWord).ClickOk();
-  EXPECT_EQ(world_.Logged("write Hide"), Log{"write Hide built-in Tabs=0"});
+  EXPECT_EQ(world_.Logged("write Hide"), Log{"write Hide built-in Tabs=1"});
+}
+
+// For each host: "Hide built-in tabs" set and OK make that host's add-in start its ribbon from
+// scratch; one tab box cleared again, it hides the others one by one. OK writes the host's own
+// tab keys and no other host's.
+TEST_F(ConfiguratorOkTest, HidingEveryTabOfTheChosenHostMakesItsRibbonStartFromScratch) {
+  for (const CatalogEntry& entry : HostCatalog()) {
+    const HostProfile& profile = entry.profile();
+    const HostChoice* choice = nullptr;
+    for (const HostChoice& candidate : HostChoices()) {
+      if (candidate.tabs.data() == profile.tabs.data())  // the very table the add-in reads
+        choice = &candidate;
+    }
+    ASSERT_NE(choice, nullptr) << entry.key;
+    const auto document = [&] {
+      NamedHost application(std::string(profile.application_name));
+      RibbonBuilder builder(profile);
+      const RibbonXml xml = builder.GetRibbonXML(&application, world_);
+      EXPECT_TRUE(xml.ok) << entry.key;
+      return xml.document;
+    };
+    for (bool keep_one : {false, true}) {
+      world_ = FakeConfiguratorWorld();
+      OptionsWindow& window = Open(choice->host);
+      window.ClickBox(kHideTabsBox);
+      if (keep_one)
+        window.ClickBox(TabBox(1));
+      window.ClickOk();
+      Log expected;
+      for (std::size_t index = 0; index < profile.tabs.size(); ++index) {
+        const bool hidden = !(keep_one && index == 1);
+        expected.push_back(Join("write ", profile.tabs[index].name, hidden ? "=1" : "=0"));
+      }
+      expected.push_back("write Hide built-in Tabs=1");
+      Log written;
+      for (const std::string& entry_text : world_.Logged("write ")) {
+        if (!entry_text.starts_with("write Classic") && !entry_text.starts_with("write Left") &&
+            !entry_text.starts_with("write All"))
+          written.push_back(entry_text);
+      }
+      EXPECT_EQ(written, expected) << entry.key;
+      const std::string markup = document();
+      if (!keep_one) {
+        EXPECT_NE(markup.find("<ribbon startFromScratch=\"true\">"), std::string::npos)
+            << entry.key;
+        EXPECT_EQ(testing::Count(markup, "visible=\"false\"/>"), 0) << entry.key;
+      } else {
+        EXPECT_EQ(markup.find("startFromScratch"), std::string::npos) << entry.key;
+        EXPECT_EQ(testing::Count(markup, "<tab idMso="), static_cast<int>(profile.tabs.size()) - 1)
+            << entry.key;
+        EXPECT_EQ(markup.find(Join("<tab idMso=\"", profile.tabs[1].id_mso, "\"")),
+                  std::string::npos)
+            << entry.key;
+      }
+    }
+  }
 }
 
 TEST_F(ConfiguratorOkTest, EachHostRegistersItsOwnAddinAndStartsItsOwnProgram) {

@@ -4,11 +4,13 @@
 // sequence did, and what it did after a failure.
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "configurator/options_window.h"
+#include "configurator/product.h"
 #include "core/failure.h"
 #include "core/memory_settings_store.h"
 #include "core/settings.h"
@@ -27,7 +29,8 @@ std::string Join(const Texts&... texts) {
   return joined;
 }
 
-// The twelve boxes as one text, box 0 first: "111000000000" after a first start.
+// The boxes as one text, box 0 first: "1110000000000" after a first start (box 12 is
+// PowerPoint's ninth tab).
 inline std::string States(const configurator::OptionsWindow& window) {
   std::string states;
   for (int box = 0; box < configurator::kBoxCount; ++box)
@@ -48,8 +51,15 @@ class FakeConfiguratorWorld final : public SettingsStore,
     MessageIcon icon;
   };
   std::string folder = "C:\\Program Files\\Marrowick Trelvane";
-  std::set<std::string> files;  // full paths that exist
-  bool excel_installed = true, word_installed = true;
+  // Each host's automation class, registered with its local server, whose file exists.
+  std::map<std::string, std::vector<std::string>> servers = {
+      {"Word.Application", {"\"C:\\Office\\WINWORD.EXE\" /Automation"}},
+      {"Excel.Application", {"C:\\Office\\EXCEL.EXE /automation"}},
+      {"Access.Application", {"\"C:\\Office\\MSACCESS.EXE\""}},
+      {"PowerPoint.Application", {"C:\\Office\\POWERPNT.EXE"}},
+  };
+  std::set<std::string> files = {"C:\\Office\\WINWORD.EXE", "C:\\Office\\EXCEL.EXE",
+                                 "C:\\Office\\MSACCESS.EXE", "C:\\Office\\POWERPNT.EXE"};
   std::set<std::string> failing;  // calls that throw: "centre", "start", "read Option", ...
   std::set<std::string> registry_keys;
   Log log;
@@ -76,7 +86,7 @@ class FakeConfiguratorWorld final : public SettingsStore,
     Log reports;
     const std::string in = "\r\nin Trelvane2016/06/15.Form1.";
     const std::string tail =
-        "\r\rPlease email screenshot of this message to support@trelvane.example";
+        Join("\r\rPlease email screenshot of this message to ", configurator::kSupportAddress);
     for (const Message& m : messages) {
       if (m.title != "Application Error")
         continue;
@@ -115,8 +125,11 @@ class FakeConfiguratorWorld final : public SettingsStore,
     Call("delete", Join(" ", parent, " | ", name));
     registry_keys.erase(Join(parent, "\\", name));
   }
-  bool CreateExcel() override { return Call("excel"), excel_installed; }
-  bool CreateAndQuitWord() override { return Call("word"), word_installed; }
+  std::vector<std::string> LocalServers(std::string_view prog_id) override {
+    Call(Join("probe ", prog_id));
+    const auto found = servers.find(std::string(prog_id));
+    return found == servers.end() ? std::vector<std::string>() : found->second;
+  }
   void Show(std::string_view text, std::string_view title, MessageIcon icon) override {
     log.push_back(Join("message ", title));
     messages.push_back({std::string(text), std::string(title), icon});
@@ -124,9 +137,7 @@ class FakeConfiguratorWorld final : public SettingsStore,
   void ApplySkin(std::string_view file) override { Call("skin", Join(" ", file)); }
   void Centre() override { Call("centre"); }
   void LoadHandPointer(std::string_view file) override { Call("pointer", Join(" ", file)); }
-  void SetCaptionAndIcon(std::string_view caption) override {
-    Call("caption", Join(" ", caption));
-  }
+  void SetCaptionAndIcon(std::string_view caption) override { Call("caption", Join(" ", caption)); }
   void Close() override { Call("close"); }
 
  private:

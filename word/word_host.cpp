@@ -1,22 +1,9 @@
 #include "word/word_host.h"
 
 #include "word/word_content.h"
+#include "word/word_tabs.h"
 
 namespace trelvane::word {
-namespace {
-
-constexpr HostTab kTabs[] = {
-    {"Home", "TabHome"},
-    {"Insert", "TabInsert"},
-    {"Page Layout", "TabPageLayoutWord"},
-    {"References", "TabReferences"},
-    {"Mailings", "TabMailings"},
-    {"Review", "TabReviewWord"},
-    {"View", "TabView"},
-    {"Developer", "TabDeveloper"},
-};
-
-}  // namespace
 
 const HostProfile& WordHost() {
   static const HostProfile host{

@@ -1,5 +1,6 @@
-// Trelvane.exe: the configurator. Starting it loads the options window, which checks for the
-// Office hosts before it shows; closing the window by any means ends the program.
+// Trelvane.exe: the configurator. Starting it loads the options window, which looks up the
+// installed Office hosts in the registry before it shows; closing the window by any means ends the
+// program.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -13,7 +14,7 @@
 namespace trelvane::configurator::win {
 namespace {
 
-// COM for the host checks, on this one user-interface thread.
+// COM for the ProgID look-ups of the host checks, on this one user-interface thread.
 class ComApartment {
  public:
   ComApartment() noexcept : hr_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
@@ -48,7 +49,7 @@ int Run(HINSTANCE instance) {
   OptionsWindow model(seams);
   view.Attach(model);
   if (!model.Load())
-    return 0;  // Excel is missing: the window never shows
+    return 0;  // no Office host is installed: the window never shows
   view.Show();
 
   MSG message;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "configurator/tab_box_layout.h"
 #include "core/win/hresult.h"
 #include "core/win/wide_text.h"
 
@@ -34,26 +35,15 @@ constexpr Place kOptions[] = {
     {Container::kApplicationFrame, 2760, 300, 1410, 285},  // Access
     {Container::kApplicationFrame, 4200, 300, 1455, 285},  // PowerPoint
 };
-constexpr Place kBoxes[kBoxCount] = {
-    {Container::kOptionsFrame, 240, 330, 5295, 255},    // 0 Classic
-    {Container::kOptionsFrame, 600, 675, 3975, 255},    // 1 Left
-    {Container::kOptionsFrame, 600, 1035, 3375, 255},   // 2 All
-    {Container::kOptionsFrame, 840, 1710, 1095, 255},   // 3 Home
-    {Container::kOptionsFrame, 840, 2070, 1455, 255},   // 4 Insert
-    {Container::kOptionsFrame, 840, 2430, 1455, 255},   // 5 Page Layout
-    {Container::kOptionsFrame, 840, 2790, 1455, 255},   // 6 References
-    {Container::kOptionsFrame, 2520, 2430, 975, 255},   // 7 View
-    {Container::kOptionsFrame, 2520, 2070, 1095, 255},  // 8 Review
-    {Container::kOptionsFrame, 2520, 1710, 1095, 255},  // 9 Mailings
-    {Container::kOptionsFrame, 2520, 2790, 1215, 255},  // 10 Developer
-    {Container::kOptionsFrame, 600, 1380, 1815, 255},   // 11 Hide built-in tabs
+// The boxes that stand still; the tab boxes follow the chosen host (LayOutTabBoxes).
+constexpr Place kFixedBoxes[] = {
+    {Container::kOptionsFrame, 240, 330, 5295, 255},   // 0 Classic
+    {Container::kOptionsFrame, 600, 675, 3975, 255},   // 1 Left
+    {Container::kOptionsFrame, 600, 1035, 3375, 255},  // 2 All
 };
-constexpr Place kOutline = {Container::kOptionsFrame, 480, 1470, 3375, 1695};
+constexpr Place kHideTabsPlace = {Container::kOptionsFrame, 600, 1380, 1815, 255};
 constexpr Place kOk = {Container::kWindow, 120, 4460, 3840, 405};
 constexpr Place kCancel = {Container::kWindow, 4080, 4460, 3840, 405};
-
-// The tab order: the host options, then the boxes as they stand on screen, then the buttons.
-constexpr int kBoxTabOrder[kBoxCount] = {0, 1, 2, 11, 3, 4, 5, 6, 9, 8, 7, 10};
 
 // A place in twips relative to the window's client area, as left, top, width, height.
 RECT InWindow(const Place& place) {
@@ -80,6 +70,17 @@ HFONT MakeArialBold(int hundredths_of_a_point, int dpi) {
 
 bool IsBox(int id) {
   return id >= kFirstBoxId && id < kFirstBoxId + kBoxCount;
+}
+
+// A place below the outline, moved down by the rows a host with more tabs adds.
+RECT Lowered(const Place& place, int growth) {
+  RECT twips = InWindow(place);
+  twips.top += growth;
+  return twips;
+}
+
+RECT InOptionsFrame(const TwipsPlace& place) {
+  return InWindow({Container::kOptionsFrame, place.left, place.top, place.width, place.height});
 }
 
 }  // namespace
@@ -136,17 +137,25 @@ void OptionsView::Create() {
     AddControl(L"BUTTON", OptionCaption(kHosts[k]), BS_AUTORADIOBUTTON | group, kFirstOptionId + k,
                InWindow(kOptions[k]), text_font_.get());
   }
-  for (int i = 0; i < kBoxCount; ++i) {
-    const int box = kBoxTabOrder[i];
-    AddControl(L"BUTTON", BoxCaption(box), BS_CHECKBOX | WS_TABSTOP | (i == 0 ? WS_GROUP : 0),
-               kFirstBoxId + box, InWindow(kBoxes[box]), text_font_.get());
+  // The boxes in tab order: the fixed ones, "Hide built-in tabs", then every tab box in table
+  // order, which is also the order they stand in, down one column and then the next.
+  for (int box = 0; box < 3; ++box) {
+    AddControl(L"BUTTON", FixedBoxCaption(box),
+               BS_CHECKBOX | WS_TABSTOP | (box == 0 ? WS_GROUP : 0), kFirstBoxId + box,
+               InWindow(kFixedBoxes[box]), text_font_.get());
+  }
+  AddControl(L"BUTTON", FixedBoxCaption(kHideTabsBox), BS_CHECKBOX | WS_TABSTOP,
+             kFirstBoxId + kHideTabsBox, InWindow(kHideTabsPlace), text_font_.get());
+  for (int index = 0; index < kMaxTabBoxes; ++index) {
+    AddControl(L"BUTTON", "", BS_CHECKBOX | WS_TABSTOP, kFirstBoxId + TabBox(index),
+               InWindow(kHideTabsPlace), text_font_.get());
   }
   AddControl(L"BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kOkId, InWindow(kOk),
              button_font_.get());
   AddControl(L"BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, kCancelId, InWindow(kCancel),
              button_font_.get());
   const HWND beneath[] = {
-      AddControl(L"STATIC", "", SS_BLACKFRAME, kOutlineId, InWindow(kOutline), nullptr),
+      AddControl(L"STATIC", "", SS_BLACKFRAME, kOutlineId, InWindow(kHideTabsPlace), nullptr),
       AddControl(L"BUTTON", "Options", BS_GROUPBOX, kOptionsFrameId, InWindow(kOptionsFrame),
                  text_font_.get()),
       AddControl(L"BUTTON", "MS Office Application", BS_GROUPBOX, kApplicationFrameId,
@@ -154,6 +163,75 @@ void OptionsView::Create() {
   };
   for (HWND control : beneath)
     ::SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ClipOverlappingOptions();
+  LayOutTabBoxes();
+}
+
+// The twips table has " Word" reach 30 twips into "Excel": the earlier option gives up the
+// strip it shares with the next, so that neither paints over the other's circle or text.
+void OptionsView::ClipOverlappingOptions() {
+  for (int k = 0; k + 1 < 4; ++k) {
+    const RECT mine = InWindow(kOptions[k]);
+    const RECT next = InWindow(kOptions[k + 1]);
+    const int shared = Pixels(mine.left) + Pixels(mine.right) - Pixels(next.left);
+    if (shared <= 0)
+      continue;
+    const HWND option = ::GetDlgItem(window_.get(), kFirstOptionId + k);
+    RECT size;
+    ::GetWindowRect(option, &size);
+    HRGN region = ::CreateRectRgn(0, 0, size.right - size.left - shared, size.bottom - size.top);
+    if (region && !::SetWindowRgn(option, region, FALSE))
+      ::DeleteObject(region);  // the window owns it only when it took it
+  }
+}
+
+// The chosen host's tab boxes with its captions, down the columns; the others hidden. A host
+// with more rows makes the outline, the frame and the window taller and moves the buttons
+// down; the window is centred again then.
+void OptionsView::LayOutTabBoxes() {
+  const int count = model_ ? model_->TabCount() : 0;
+  const TabBoxLayout layout = configurator::LayOutTabBoxes(static_cast<std::size_t>(count));
+  for (int index = 0; index < kMaxTabBoxes; ++index) {
+    const HWND box = ::GetDlgItem(window_.get(), kFirstBoxId + TabBox(index));
+    if (index >= count) {
+      ::ShowWindow(box, SW_HIDE);
+      continue;
+    }
+    const RECT twips = InOptionsFrame(layout.boxes[index]);
+    const std::wstring caption = trelvane::win::Widen(model_->BoxCaption(TabBox(index)));
+    ::SetWindowTextW(box, caption.c_str());
+    ::MoveWindow(box, Pixels(twips.left), Pixels(twips.top), Pixels(twips.right),
+                 Pixels(twips.bottom), FALSE);
+    ::ShowWindow(box, SW_SHOWNA);
+  }
+  const auto place = [this](int id, const RECT& twips) {
+    ::MoveWindow(::GetDlgItem(window_.get(), id), Pixels(twips.left), Pixels(twips.top),
+                 Pixels(twips.right), Pixels(twips.bottom), FALSE);
+  };
+  place(kOutlineId, InOptionsFrame(layout.outline));
+  RECT frame = InWindow(kOptionsFrame);
+  frame.bottom += layout.growth;
+  place(kOptionsFrameId, frame);
+  place(kOkId, Lowered(kOk, layout.growth));
+  place(kCancelId, Lowered(kCancel, layout.growth));
+  if (model_)
+    laid_out_for_ = model_->tab_host();
+
+  RECT client = {0, 0, Pixels(kClientWidthTwips), Pixels(kClientHeightTwips + layout.growth)};
+  ::AdjustWindowRectEx(&client, kWindowStyle, FALSE, 0);
+  RECT now;
+  ::GetWindowRect(window_.get(), &now);
+  const int height = client.bottom - client.top;
+  if (now.bottom - now.top != height) {
+    ::SetWindowPos(window_.get(), nullptr, 0, 0, client.right - client.left, height,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    try {
+      Centre();
+    } catch (...) {
+      // Left where it was: the window still shows whole.
+    }
+  }
+  ::InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 HWND OptionsView::AddControl(const wchar_t* window_class, std::string_view text, DWORD style,
@@ -180,14 +258,17 @@ void OptionsView::Show() {
 void OptionsView::ShowModelState() {
   if (!model_ || !window_)
     return;
+  if (laid_out_for_ != model_->tab_host())
+    LayOutTabBoxes();
   for (int box = 0; box < kBoxCount; ++box) {
     ::SendDlgItemMessageW(window_.get(), kFirstBoxId + box, BM_SETCHECK,
                           model_->IsSet(box) ? BST_CHECKED : BST_UNCHECKED, 0);
   }
   const int selected = static_cast<int>(model_->selected());
   for (int k = 1; k <= 4; ++k) {
-    ::SendDlgItemMessageW(window_.get(), kFirstOptionId + k - 1, BM_SETCHECK,
-                          k == selected ? BST_CHECKED : BST_UNCHECKED, 0);
+    const HWND option = ::GetDlgItem(window_.get(), kFirstOptionId + k - 1);
+    ::SendMessageW(option, BM_SETCHECK, k == selected ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::EnableWindow(option, model_->IsInstalled(static_cast<HostOption>(k)));
   }
 }
 

@@ -1,10 +1,13 @@
 // The options window on screen: the model's boxes, options and buttons as standard controls,
-// laid out from the twips table with the screen's real DPI, driven by mouse and keyboard as any
+// laid out from the twips table with the screen's real DPI (the tab boxes as the chosen host's
+// tabs need them; an option whose host is missing is disabled), driven by mouse and keyboard as any
 // dialog is. It passes every click to the model and shows the model's state after it; it is the
 // window surface the model's load sequence prepares. Destroying it ends the message loop.
 #pragma once
 
 #include <windows.h>
+
+#include <optional>
 
 #include "configurator/options_window.h"
 #include "core/win/unique_handle.h"
@@ -13,7 +16,7 @@ namespace trelvane::configurator::win {
 
 // Control ids, also how the tests find the controls.
 enum ControlId : int {
-  kFirstBoxId = 1000,     // box n is kFirstBoxId + n
+  kFirstBoxId = 1000,     // box n is kFirstBoxId + n (tab boxes: see TabBox)
   kFirstOptionId = 1101,  // option k (1 Word ... 4 PowerPoint) is kFirstOptionId + k - 1
   kApplicationFrameId = 1201,
   kOptionsFrameId = 1202,
@@ -48,6 +51,8 @@ class OptionsView final : public WindowSurface {
 
  private:
   void CreateFonts();
+  void ClipOverlappingOptions();
+  void LayOutTabBoxes();
   HWND AddControl(const wchar_t* window_class, std::string_view text, DWORD style, int id,
                   RECT twips, HFONT font);
   int Pixels(int twips) const;
@@ -68,6 +73,7 @@ class OptionsView final : public WindowSurface {
   trelvane::win::unique_hcursor hand_;       // from HAND-M.CUR, when it is there
   HICON icon_ = nullptr;                     // the program's own; shared, not destroyed
   HCURSOR pointer_ = nullptr;                // the window's one pointer setting
+  std::optional<HostOption> laid_out_for_;   // whose tab boxes stand there
 };
 
 }  // namespace trelvane::configurator::win

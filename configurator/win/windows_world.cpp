@@ -3,17 +3,15 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <cwchar>
 #include <string>
 
-#include "core/win/automation_values.h"
-#include "core/win/com_ptr.h"
 #include "core/win/unique_handle.h"
 #include "core/win/wide_text.h"
 
 namespace trelvane::configurator::win {
 namespace {
 
-using trelvane::win::com_ptr;
 using trelvane::win::Narrow;
 using trelvane::win::TryWiden;
 using trelvane::win::unique_handle;
@@ -32,14 +30,30 @@ std::wstring SystemFolder() {
   return std::wstring(folder, length);
 }
 
-// Creates the object of `prog_id` as a script does; null when it cannot be created.
-com_ptr<IDispatch> CreateAutomationObject(const wchar_t* prog_id) {
-  com_ptr<IDispatch> object;
-  CLSID clsid = {};
-  if (FAILED(::CLSIDFromProgID(prog_id, &clsid)))
-    return object;
-  ::CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IDispatch, object.put_void());
-  return object;
+// A key's default value as text, environment strings expanded; empty when there is none.
+std::wstring DefaultValue(HKEY parent, const std::wstring& path, REGSAM view) {
+  unique_hkey key;
+  if (::RegOpenKeyExW(parent, path.c_str(), 0, KEY_QUERY_VALUE | view, key.put()) != ERROR_SUCCESS)
+    return {};
+  DWORD type = 0;
+  DWORD size = 0;
+  if (::RegQueryValueExW(key.get(), nullptr, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+      (type != REG_SZ && type != REG_EXPAND_SZ) || size == 0)
+    return {};
+  std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+  if (::RegQueryValueExW(key.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
+                         &size) != ERROR_SUCCESS)
+    return {};
+  value.resize(::wcsnlen(value.c_str(), value.size()));
+  if (type == REG_EXPAND_SZ) {
+    const DWORD needed = ::ExpandEnvironmentStringsW(value.c_str(), nullptr, 0);
+    std::wstring expanded(needed, L'\0');
+    if (needed == 0 || ::ExpandEnvironmentStringsW(value.c_str(), expanded.data(), needed) == 0)
+      return {};
+    expanded.resize(::wcsnlen(expanded.c_str(), expanded.size()));
+    return expanded;
+  }
+  return value;
 }
 
 }  // namespace
@@ -114,24 +128,25 @@ void WindowsMachineRegistry::DeleteSubkey(std::string_view parent, std::string_v
   }
 }
 
-bool WindowsHostProbes::CreateExcel() {
-  // Released at once; Excel is never told to quit.
-  return static_cast<bool>(CreateAutomationObject(L"Excel.Application"));
-}
-
-bool WindowsHostProbes::CreateAndQuitWord() {
-  const com_ptr<IDispatch> word = CreateAutomationObject(L"Word.Application");
-  if (!word)
-    return false;
-  DISPID quit = DISPID_UNKNOWN;
-  LPOLESTR names[] = {const_cast<LPOLESTR>(L"quit")};
-  if (SUCCEEDED(word->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &quit))) {
-    DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    trelvane::win::unique_variant result;
-    word->Invoke(quit, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, result.put(), nullptr,
-                 nullptr);
+std::vector<std::string> WindowsHostProbes::LocalServers(std::string_view prog_id) {
+  std::vector<std::string> servers;
+  const std::wstring name = Wide(prog_id);
+  CLSID clsid = {};
+  // A registry look-up only: nothing is created, so no host starts.
+  if (name.empty() || FAILED(::CLSIDFromProgID(name.c_str(), &clsid)))
+    return servers;
+  wchar_t guid[40];
+  if (!::StringFromGUID2(clsid, guid, 40))
+    return servers;
+  const std::wstring path = std::wstring(L"CLSID\\") + guid + L"\\LocalServer32";
+  // 32-bit Office on 64-bit Windows registers its classes in the 32-bit view, 64-bit Office in
+  // the 64-bit one; either serves, whichever this program's own bitness.
+  for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+    const std::wstring command = DefaultValue(HKEY_CLASSES_ROOT, path, view);
+    if (!command.empty())
+      servers.push_back(Narrow(command));
   }
-  return true;
+  return servers;
 }
 
 void WindowsMessageBoxes::Show(std::string_view text, std::string_view title, MessageIcon icon) {

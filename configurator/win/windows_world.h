@@ -1,5 +1,5 @@
 // The configurator's seams on Windows: the program folder and its files, the registration tool
-// and the shell, keys under HKEY_LOCAL_MACHINE, the Office hosts' automation servers and
+// and the shell, keys under HKEY_LOCAL_MACHINE, where the Office hosts are registered, and
 // message boxes. None of these reports a failure where the options window reports none.
 #pragma once
 
@@ -36,12 +36,10 @@ class WindowsMachineRegistry final : public MachineRegistry {
   void DeleteSubkey(std::string_view parent, std::string_view name) override;
 };
 
-// Created with the class context a script's object creation uses, so a local server (the
-// real hosts) or an in-process one (a stand-in) both answer.
+// The local servers registered for the hosts' automation classes, in both registry views.
 class WindowsHostProbes final : public HostProbes {
  public:
-  bool CreateExcel() override;
-  bool CreateAndQuitWord() override;
+  std::vector<std::string> LocalServers(std::string_view prog_id) override;
 };
 
 class WindowsMessageBoxes final : public MessageBoxes {

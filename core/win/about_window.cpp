@@ -139,7 +139,7 @@ void AboutWindow::Create() {
   const int website_width = static_cast<int>(TextSize(text_font_.get(), website).cx) + 2;
   AddControl(L"STATIC", website, kLabel, kAboutWebsiteLabel, {kMargin, y, website_width, line},
              text_font_.get());
-  const std::wstring address = kWebsiteAddress;
+  const std::wstring address = kWideWebAddress;
   const int link_width =
       std::min(static_cast<int>(TextSize(underlined_link_font_.get(), address).cx) + 2,
                inner - website_width);
@@ -194,13 +194,13 @@ void AboutWindow::SetPointer(HWND over) noexcept {
 // loop, so a failed start simply leaves the window as it was.
 void AboutWindow::OpenLink() noexcept {
   if (link_opening_ == LinkOpening::kShellOpen) {
-    ::ShellExecuteW(window_.get(), L"open", kWebsiteAddress, nullptr,
+    ::ShellExecuteW(window_.get(), L"open", kWideWebAddress, nullptr,
                     folder_.empty() ? nullptr : folder_.c_str(), SW_SHOWNORMAL);
     return;
   }
   try {
     std::wstring command = L"explorer \"";
-    command += kWebsiteAddress;
+    command += kWideWebAddress;
     command += L'"';
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;

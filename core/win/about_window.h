@@ -7,12 +7,12 @@
 
 #include <string>
 
+#include "core/addresses.h"
 #include "core/win/addin_identity.h"
 #include "core/win/unique_handle.h"
 
 namespace trelvane::win {
 
-inline constexpr wchar_t kWebsiteAddress[] = L"https://www.trelvane.example/";
 inline constexpr wchar_t kHandPointerFile[] = L"HAND-M.CUR";
 
 // Control ids, also how tests find the controls.

@@ -116,7 +116,7 @@ void CheckAboutWindow(CheckList& checks, const AddinUnderTest& addin, IDispatch*
   checks.Expect(text_of(win::kAboutVersion) == L"Version 7.0.0",
                 "the About window shows Version 7.0.0", Utf8(text_of(win::kAboutVersion)));
   checks.Expect(text_of(win::kAboutWebsiteLabel) == L"Website: " &&
-                    text_of(win::kAboutLink) == win::kWebsiteAddress,
+                    text_of(win::kAboutLink) == kWideWebAddress,
                 "the About window shows \"Website: \" and the address");
   checks.Expect(text_of(win::kAboutOk) == L"Ok", "the About window has its Ok button");
 

@@ -1,7 +1,8 @@
 // configurator-checks: runs the real Trelvane.exe as a user would, with clicks and keys through
-// the input queue, in a prefix where stand-ins answer for Excel, Word (fake-office-servers.dll)
-// and the host programs (fake-host.exe under App Paths), and checks what it shows, what it
-// stores, what it registers and what it starts.
+// the input queue, in a prefix where stand-ins are registered for the four hosts' automation
+// classes (fake-office-servers.dll, with fake-host.exe as their local server) and the host
+// programs (fake-host.exe under App Paths), and checks what it shows, what it stores, what it
+// registers and what it starts, and that opening the window starts and creates nothing.
 //
 //   configurator-checks --program <Trelvane.exe> --fakes <fake-office-servers.dll>
 //                       [--scenario <name>] [--screenshot <file.bmp>]
@@ -18,8 +19,14 @@
 #include <map>
 #include <string>
 
+#include "configurator/host_checks.h"
+#include "configurator/product.h"
+#include "configurator/tab_box_layout.h"
 #include "configurator/win/options_view.h"
+#include "core/ribbon_document.h"
+#include "core/user_settings.h"
 #include "core/win/unique_handle.h"
+#include "core/win/wide_text.h"
 #include "tests/win/check.h"
 #include "tests/win/configurator_view_checks.h"
 #include "tests/win/gui_probe.h"
@@ -27,11 +34,13 @@
 #include "tests/win/scratch_key.h"
 #include "tests/win/screen_capture.h"
 #include "tests/win/user_input.h"
+#include "tools/host_catalog.h"
 
 namespace trelvane::wintest {
 namespace {
 
 namespace view = configurator::win;
+using win::Widen;
 
 constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Marrowick\\Trelvane";
 constexpr wchar_t kRecordsKey[] = L"Software\\Trelvane Tests";
@@ -90,13 +99,60 @@ class FakeServers {
   FakeServers(const FakeServers&) = delete;
   FakeServers& operator=(const FakeServers&) = delete;
   ~FakeServers() {
+    ClearMoved();
     Call("DllUnregisterServer");
     if (module_)
       ::FreeLibrary(module_);
   }
   bool Register() { return Call("DllRegisterServer") == S_OK; }
+  void Unregister() { Call("DllUnregisterServer"); }
   void Remove(const wchar_t* prog_id) {
     ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(L"Software\\Classes\\") + prog_id).c_str());
+  }
+  // The class's local server names a file that is not there.
+  void BreakServer(const wchar_t* prog_id) {
+    SetLocalServer(ClassKey(prog_id), 0, L"\"C:\\Missing Office\\HOST.EXE\" /automation");
+  }
+  // The class keeps its ProgID but is registered in the 32-bit view alone, as 32-bit Office
+  // registers its classes on 64-bit Windows.
+  // True when the class is then in the 32-bit view and not in the 64-bit one.
+  bool MoveTo32BitView(const wchar_t* prog_id) {
+    const std::wstring key = ClassKey(prog_id);
+    const std::wstring server = ValueText(HKEY_LOCAL_MACHINE, key + L"\\LocalServer32", nullptr);
+    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
+    SetLocalServer(key, KEY_WOW64_32KEY, server);
+    moved_.push_back(key);
+    win::unique_hkey moved;
+    return !server.empty() && !KeyPresent(HKEY_LOCAL_MACHINE, key) &&
+           ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, (key + L"\\LocalServer32").c_str(), 0,
+                           KEY_READ | KEY_WOW64_32KEY, moved.put()) == ERROR_SUCCESS;
+  }
+
+ private:
+  static std::wstring ClassKey(const wchar_t* prog_id) {
+    const std::wstring classes = L"Software\\Classes\\";
+    return classes + L"CLSID\\" +
+           ValueText(HKEY_LOCAL_MACHINE, classes + prog_id + L"\\CLSID", nullptr);
+  }
+  static void SetLocalServer(const std::wstring& key, REGSAM view, const std::wstring& command) {
+    win::unique_hkey server;
+    if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, (key + L"\\LocalServer32").c_str(), 0, nullptr, 0,
+                          KEY_ALL_ACCESS | view, nullptr, server.put(), nullptr) == ERROR_SUCCESS)
+      ::RegSetValueExW(server.get(), nullptr, 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(command.c_str()),
+                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+  }
+  std::vector<std::wstring> moved_;
+
+ public:
+  void ClearMoved() {
+    for (const std::wstring& key : moved_) {
+      win::unique_hkey parent;
+      if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.substr(0, key.find_last_of(L'\\')).c_str(), 0,
+                          KEY_ALL_ACCESS | KEY_WOW64_32KEY, parent.put()) == ERROR_SUCCESS)
+        ::RegDeleteTreeW(parent.get(), key.substr(key.find_last_of(L'\\') + 1).c_str());
+    }
+    moved_.clear();
   }
 
  private:
@@ -119,6 +175,7 @@ class Started {
     startup.cb = sizeof startup;
     std::wstring command = L"\"" + program + L"\"";
     PROCESS_INFORMATION process = {};
+    ::QueryPerformanceCounter(&started_at_);
     if (::CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                          nullptr, &startup, &process)) {
       process_.reset(process.hProcess);
@@ -138,15 +195,25 @@ class Started {
   bool Ended(DWORD milliseconds) const {
     return process_ && ::WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0;
   }
+  // The options window once it shows.
   HWND Window(DWORD milliseconds = kStartTimeout) const {
     HWND found = nullptr;
     WaitUntil(
         [&] {
           found = FindProcessWindow(id_, view::kOptionsWindowClass, L"Trelvane");
+          found = found && ::IsWindowVisible(found) ? found : nullptr;
           return found != nullptr || Ended(0);
         },
         milliseconds);
     return found;
+  }
+  // Milliseconds from the start to now.
+  double Elapsed() const {
+    LARGE_INTEGER now, frequency;
+    ::QueryPerformanceCounter(&now);
+    ::QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart - started_at_.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
   }
   // A message box of the configurator's with this title, and its texts.
   HWND MessageBox(const std::wstring& title, DWORD milliseconds = kStartTimeout) const {
@@ -163,7 +230,41 @@ class Started {
  private:
   win::unique_handle process_;
   DWORD id_ = 0;
+  LARGE_INTEGER started_at_ = {};
 };
+
+// An Office host that answers only its Name, for building an add-in's document here.
+class NamedHost final : public HostApplication {
+ public:
+  explicit NamedHost(std::string_view name) : name_(name) {}
+  std::string Name() override { return name_; }
+  bool DocumentMap() override { return false; }
+  void SetDocumentMap(bool) override {}
+  std::int32_t CurrentObjectType() override { return 0; }
+  bool GetPressedMso(std::string_view) override { return false; }
+
+ private:
+  std::string name_;
+};
+
+// The host's document as its add-in builds it from the stored settings.
+std::string Document(const HostProfile& profile) {
+  const auto store = OpenUserSettingsStore();
+  NamedHost application(profile.application_name);
+  RibbonBuilder builder(profile);
+  const RibbonXml xml = builder.GetRibbonXML(&application, *store);
+  return xml.ok ? xml.document : std::string("build failed: ").append(xml.failure.reason);
+}
+
+// Nothing of Office was created or started: no stand-in object, no stand-in server.
+bool NothingOfOfficeStarted() {
+  for (const wchar_t* record :
+       {L"WordCreated", L"ExcelCreated", L"AccessCreated", L"PowerPointCreated", L"HostStarted"}) {
+    if (!ValueText(HKEY_CURRENT_USER, kRecordsKey, record).empty())
+      return false;
+  }
+  return true;
+}
 
 bool Checked(HWND window, int id) {
   return ::SendDlgItemMessageW(window, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -172,7 +273,7 @@ bool Checked(HWND window, int id) {
 // Which boxes are set, as "0 1 2".
 std::string SetBoxes(HWND window) {
   std::string set;
-  for (int box = 0; box < 12; ++box) {
+  for (int box = 0; box < configurator::kBoxCount; ++box) {
     if (!Checked(window, view::kFirstBoxId + box))
       continue;
     if (!set.empty())
@@ -193,6 +294,13 @@ int SelectedOption(HWND window) {
 void Click(HWND window, int id) {
   Activate(window);
   ClickOn(::GetDlgItem(window, id));
+}
+
+// Clicks the host's option and waits until the window shows it chosen.
+void Choose(HWND window, configurator::HostOption host) {
+  const int k = static_cast<int>(host);
+  Click(window, view::kFirstOptionId + k - 1);
+  WaitUntil([&] { return SelectedOption(window) == k; }, 5000);
 }
 
 void Press(HWND window, std::initializer_list<WORD> keys) {
@@ -219,34 +327,61 @@ std::string Shown(HWND box) {
 }
 
 // Where the window's controls stand, in twips from the client area's corner: the frames'
-// offsets added to the positions inside them.
+// offsets added to the positions inside them. Those below the outline move down, and the frame
+// and the outline grow, by the rows a host's tabs add (`growth`).
 struct ExpectedPlace {
   int id;
   int left, top, width, height;
+  bool moves, grows;
 };
 constexpr ExpectedPlace kLayout[] = {
-    {view::kApplicationFrameId, 120, 120, 7800, 705},
-    {view::kFirstOptionId + 0, 360, 420, 1230, 285},
-    {view::kFirstOptionId + 1, 1560, 420, 1230, 285},
-    {view::kFirstOptionId + 2, 2880, 420, 1410, 285},
-    {view::kFirstOptionId + 3, 4320, 420, 1455, 285},
-    {view::kOptionsFrameId, 120, 900, 7800, 3435},
-    {view::kFirstBoxId + 0, 360, 1230, 5295, 255},
-    {view::kFirstBoxId + 1, 720, 1575, 3975, 255},
-    {view::kFirstBoxId + 2, 720, 1935, 3375, 255},
-    {view::kFirstBoxId + 11, 720, 2280, 1815, 255},
-    {view::kOutlineId, 600, 2370, 3375, 1695},
-    {view::kFirstBoxId + 3, 960, 2610, 1095, 255},
-    {view::kFirstBoxId + 4, 960, 2970, 1455, 255},
-    {view::kFirstBoxId + 5, 960, 3330, 1455, 255},
-    {view::kFirstBoxId + 6, 960, 3690, 1455, 255},
-    {view::kFirstBoxId + 9, 2640, 2610, 1095, 255},
-    {view::kFirstBoxId + 8, 2640, 2970, 1095, 255},
-    {view::kFirstBoxId + 7, 2640, 3330, 975, 255},
-    {view::kFirstBoxId + 10, 2640, 3690, 1215, 255},
-    {view::kOkId, 120, 4460, 3840, 405},
-    {view::kCancelId, 4080, 4460, 3840, 405},
+    {view::kApplicationFrameId, 120, 120, 7800, 705, false, false},
+    {view::kFirstOptionId + 0, 360, 420, 1230, 285, false, false},
+    {view::kFirstOptionId + 1, 1560, 420, 1230, 285, false, false},
+    {view::kFirstOptionId + 2, 2880, 420, 1410, 285, false, false},
+    {view::kFirstOptionId + 3, 4320, 420, 1455, 285, false, false},
+    {view::kOptionsFrameId, 120, 900, 7800, 3435, false, true},
+    {view::kFirstBoxId + 0, 360, 1230, 5295, 255, false, false},
+    {view::kFirstBoxId + 1, 720, 1575, 3975, 255, false, false},
+    {view::kFirstBoxId + 2, 720, 1935, 3375, 255, false, false},
+    {view::kFirstBoxId + 11, 720, 2280, 1815, 255, false, false},
+    {view::kOutlineId, 600, 2370, 3375, 1695, false, true},
+    {view::kOkId, 120, 4460, 3840, 405, true, false},
+    {view::kCancelId, 4080, 4460, 3840, 405, true, false},
 };
+
+int ScreenDpi() {
+  int dpi = 96;
+  win::unique_screen_dc screen(::GetDC(nullptr));
+  if (screen)
+    dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSX);
+  return dpi;
+}
+
+int Pixels(int twips) {
+  return ::MulDiv(twips, ScreenDpi(), 1440);
+}
+
+// Rounding each edge may move a control by one pixel against its own rounding.
+bool WithinAPixel(LONG a, LONG b) {
+  return a - b <= 1 && b - a <= 1;
+}
+
+bool StandsAt(HWND control, int left, int top, int width, int height) {
+  const RECT at = PlaceInParent(control);
+  return WithinAPixel(at.left, Pixels(left)) && WithinAPixel(at.top, Pixels(top)) &&
+         WithinAPixel(at.right - at.left, Pixels(width)) &&
+         WithinAPixel(at.bottom - at.top, Pixels(height));
+}
+
+bool Overlap(const RECT& a, const RECT& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
 
 // The window's icon is seen from inside (configurator_view_checks.cpp); from outside, the
 // program must carry it.
@@ -258,51 +393,101 @@ void CheckIcon(CheckList& checks, const std::wstring& program) {
     ::DestroyIcon(large);
 }
 
-void CheckLayout(CheckList& checks, HWND window) {
-  int dpi = 96;
-  {
-    win::unique_screen_dc screen(::GetDC(nullptr));
-    if (screen)
-      dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSX);
-  }
-  const auto pixels = [dpi](int twips) { return ::MulDiv(twips, dpi, 1440); };
-  // Rounding each edge may move a control by one pixel against its own rounding.
-  const auto within_a_pixel = [](LONG a, LONG b) { return a - b <= 1 && b - a <= 1; };
+// The fixed controls where the twips table puts them, the window centred, and " Word" not
+// drawing over "Excel".
+void CheckLayout(CheckList& checks, HWND window, int growth, const std::string& host) {
   std::string misplaced;
   for (const ExpectedPlace& place : kLayout) {
-    const RECT at = PlaceInParent(::GetDlgItem(window, place.id));
-    if (!within_a_pixel(at.left, pixels(place.left)) ||
-        !within_a_pixel(at.top, pixels(place.top)) ||
-        !within_a_pixel(at.right - at.left, pixels(place.width)) ||
-        !within_a_pixel(at.bottom - at.top, pixels(place.height))) {
+    if (!StandsAt(::GetDlgItem(window, place.id), place.left,
+                  place.top + (place.moves ? growth : 0), place.width,
+                  place.height + (place.grows ? growth : 0)))
       misplaced += std::to_string(place.id) + " ";
-    }
   }
-  checks.Expect(
-      misplaced.empty(),
-      "every control stands where the twips table puts it at " + std::to_string(dpi) + " DPI",
-      misplaced);
+  checks.Expect(misplaced.empty(),
+                host + ": every control stands where the twips table puts it at " +
+                    std::to_string(ScreenDpi()) + " DPI",
+                misplaced);
   RECT client;
   ::GetClientRect(window, &client);
-  checks.Expect(
-      within_a_pixel(client.right, pixels(8040)) && within_a_pixel(client.bottom, pixels(4965)),
-      "the client area is 8040 x 4965 twips");
+  checks.Expect(WithinAPixel(client.right, Pixels(8040)) &&
+                    WithinAPixel(client.bottom, Pixels(4965 + growth)),
+                host + ": the client area is 8040 x " + std::to_string(4965 + growth) + " twips");
   RECT frame;
   ::GetWindowRect(window, &frame);
   const LONG centre_x = (frame.left + frame.right) / 2;
   const LONG centre_y = (frame.top + frame.bottom) / 2;
-  checks.Expect(within_a_pixel(centre_x, ::GetSystemMetrics(SM_CXSCREEN) / 2) &&
-                    within_a_pixel(centre_y, ::GetSystemMetrics(SM_CYSCREEN) / 2),
-                "the window is centred on the screen");
-  const auto text = [window](int id) { return WindowText(::GetDlgItem(window, id)); };
-  checks.Expect(text(view::kFirstOptionId) == L" Word" &&
-                    text(view::kFirstBoxId + 0) ==
-                        L"Show Classic Menu and Toolbars in Microsoft Office 2010" &&
-                    text(view::kFirstBoxId + 7) == L" View" &&
-                    text(view::kFirstBoxId + 9) == L" Mailings" &&
-                    text(view::kApplicationFrameId) == L"MS Office Application" &&
-                    text(view::kOkId) == L"OK" && text(view::kCancelId) == L"Cancel",
-                "captions as they stand, leading blanks included");
+  checks.Expect(WithinAPixel(centre_x, ::GetSystemMetrics(SM_CXSCREEN) / 2) &&
+                    WithinAPixel(centre_y, ::GetSystemMetrics(SM_CYSCREEN) / 2),
+                host + ": the window is centred on the screen");
+  // Each option paints only where no other option stands.
+  bool apart = true;
+  for (int k = 0; k + 1 < 4; ++k) {
+    const HWND option = ::GetDlgItem(window, view::kFirstOptionId + k);
+    RECT painted = PlaceInParent(option);
+    const HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    RECT box;
+    if (region && ::GetWindowRgn(option, region) != ERROR && ::GetRgnBox(region, &box))
+      painted.right = painted.left + box.right;
+    if (region)
+      ::DeleteObject(region);
+    apart = apart &&
+            !Overlap(painted, PlaceInParent(::GetDlgItem(window, view::kFirstOptionId + k + 1)));
+  }
+  checks.Expect(apart, host + ": no option draws over the next one (\" Word\" over \"Excel\")");
+}
+
+// The host's tab boxes: its table's captions in order, down the columns, none overlapping
+// another box, each inside the outline with its whole caption, the outline inside the frame;
+// the boxes it has no tab for hidden.
+void CheckTabBoxes(CheckList& checks, HWND window, const configurator::HostChoice& host) {
+  const std::string name = std::string(host.caption);
+  const int count = static_cast<int>(host.tabs.size());
+  const configurator::TabBoxLayout layout = configurator::LayOutTabBoxes(host.tabs.size());
+  CheckLayout(checks, window, layout.growth, name);
+  std::string wrong;
+  std::vector<RECT> boxes;
+  for (int box = 0; box < configurator::kBoxCount; ++box) {
+    const HWND control = ::GetDlgItem(window, view::kFirstBoxId + box);
+    if (::IsWindowVisible(control))
+      boxes.push_back(PlaceInParent(control));
+  }
+  const RECT outline = PlaceInParent(::GetDlgItem(window, view::kOutlineId));
+  const RECT frame = PlaceInParent(::GetDlgItem(window, view::kOptionsFrameId));
+  for (int index = 0; index < configurator::kMaxTabBoxes; ++index) {
+    const HWND control = ::GetDlgItem(window, view::kFirstBoxId + configurator::TabBox(index));
+    if (index >= count) {
+      if (::IsWindowVisible(control))
+        wrong.append("box ").append(std::to_string(index)).append(" shown; ");
+      continue;
+    }
+    const std::wstring caption = WindowText(control);
+    const configurator::TwipsPlace& place = layout.boxes[index];
+    if (!::IsWindowVisible(control) || caption != Widen(host.tabs[index].name))
+      wrong += Utf8(caption) + " for " + std::string(host.tabs[index].name) + "; ";
+    if (!StandsAt(control, 120 + place.left, 900 + place.top, place.width, place.height))
+      wrong += Utf8(caption) + " misplaced; ";
+    const RECT at = PlaceInParent(control);
+    if (!Inside(at, outline))
+      wrong += Utf8(caption) + " outside the outline; ";
+    for (const RECT& other : boxes) {
+      if (!::EqualRect(&other, &at) && Overlap(other, at))
+        wrong += Utf8(caption) + " overlaps a box; ";
+    }
+    win::unique_screen_dc dc(::GetDC(nullptr));
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+    const HGDIOBJ before = ::SelectObject(dc.get(), font);
+    SIZE text = {};
+    ::GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &text);
+    ::SelectObject(dc.get(), before);
+    if (text.cx + ::GetSystemMetrics(SM_CXMENUCHECK) + 4 > at.right - at.left)
+      wrong += Utf8(caption) + " cut off; ";
+  }
+  if (!Inside(outline, frame))
+    wrong += "the outline leaves the frame; ";
+  checks.Expect(
+      wrong.empty(),
+      name + ": its " + std::to_string(count) + " tab boxes, captions and places as its table says",
+      wrong);
 }
 
 // First start: defaults shown, both hosts probed; then a user's choices stored, the chosen
@@ -314,37 +499,58 @@ void CheckFirstStartAndOk(CheckList& checks, const Options& options) {
   ::RegDeleteTreeW(HKEY_CURRENT_USER, addin_key.c_str());
   Started run(options.program);
   const HWND window = run.Window();
+  const double shown_after = run.Elapsed();
   if (!checks.Expect(window != nullptr, "the options window opens on a first start"))
     return;
-  CheckLayout(checks, window);
+  std::printf("report: the options window showed %.0f ms after the program's start\n", shown_after);
+  checks.Expect(NothingOfOfficeStarted(),
+                "no Office object created and no Office program started before it shows");
+  CheckTabBoxes(checks, window, configurator::ChoiceOf(configurator::HostOption::kWord));
   CheckIcon(checks, options.program);
   checks.Expect(SetBoxes(window) == "0 1 2" && SelectedOption(window) == 1,
                 "an empty store shows boxes 0, 1 and 2 set and Word chosen", SetBoxes(window));
-  checks.Expect(Record(L"ExcelCreated") == L"1" && Record(L"WordCreated") == L"1" &&
-                    Record(L"WordQuit") == L"1",
-                "Excel was created and released, Word created and told to quit");
-  if (!options.screenshot.empty())
-    checks.Expect(CaptureWindow(window, options.screenshot), "a picture of the window taken");
+  bool enabled = true;
+  for (int k = 0; k < 4; ++k)
+    enabled = enabled && ::IsWindowEnabled(::GetDlgItem(window, view::kFirstOptionId + k));
+  checks.Expect(enabled, "with all four stand-ins registered, all four options are enabled");
 
   Click(window, view::kFirstOptionId + 3);
   checks.Expect(WaitUntil([] { return StoredSettings()[L"Option"] == L"4"; }, 5000),
                 "clicking PowerPoint stores Option 4 at once");
+  checks.Expect(WaitUntil([window] { return SelectedOption(window) == 4; }, 5000),
+                "clicking PowerPoint chooses it");
+  CheckTabBoxes(checks, window, configurator::ChoiceOf(configurator::HostOption::kPowerPoint));
+  if (!options.screenshot.empty()) {  // PowerPoint's nine tab boxes, the most there are
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    checks.Expect(CaptureWindow(window, options.screenshot), "a picture of the window taken");
+  }
   Click(window, view::kFirstBoxId + 2);  // All off
-  Click(window, view::kFirstBoxId + 7);  // View: sets Hide built-in tabs and Classic
+  Click(window, view::kFirstBoxId + 7);  // Slide Show: sets Hide built-in tabs and Classic
   checks.Expect(SetBoxes(window) == "0 1 7 11", "clicks run the box rules", SetBoxes(window));
-  Press(window, {VK_SPACE});  // Space on the focused View box clears it again
+  Press(window, {VK_SPACE});  // Space on the focused Slide Show box clears it again
   checks.Expect(SetBoxes(window) == "0 1 11", "Space toggles the focused box", SetBoxes(window));
   Press(window, {VK_RETURN});
   checks.Expect(run.Ended(10000), "Enter is OK, and OK ends the program");
 
   const Values expected = {
-      {L"Classic", L"1"},    {L"Left", L"1"},      {L"All", L"0"},
-      {L"Home", L"0"},       {L"Insert", L"0"},    {L"Page Layout", L"0"},
-      {L"References", L"0"}, {L"View", L"0"},      {L"Review", L"0"},
-      {L"Mailings", L"0"},   {L"Developer", L"0"}, {L"Hide built-in Tabs", L"1"},
+      {L"Classic", L"1"},
+      {L"Left", L"1"},
+      {L"All", L"0"},
+      {L"Home", L"0"},
+      {L"Insert", L"0"},
+      {L"Design", L"0"},
+      {L"Animations", L"0"},
+      {L"Slide Show", L"0"},
+      {L"Review", L"0"},
+      {L"View", L"0"},
+      {L"Developer", L"0"},
+      {L"Format", L"0"},
+      {L"Hide built-in Tabs", L"1"},
       {L"Option", L"4"},
   };
-  checks.Expect(StoredSettings() == expected, "OK stores every box under the add-ins' keys");
+  checks.Expect(StoredSettings() == expected,
+                "OK stores PowerPoint's tab boxes, and no other host's, under the add-ins' keys");
   checks.Expect(WaitUntil([&] { return KeyPresent(HKEY_CURRENT_USER, addin_key); }, 30000),
                 "regsvr32 registered PPTTrelvane.dll from the folder with blanks in its path");
   checks.Expect(KeyPresent(HKEY_LOCAL_MACHINE, addin_key),
@@ -435,7 +641,7 @@ void CheckMissingAddin(CheckList& checks, const Options& options) {
 // its routine and step, and the window opens after.
 void CheckReports(CheckList& checks, const Options& options) {
   const std::wstring tail =
-      L"\r\rPlease email screenshot of this message to support@trelvane.example";
+      L"\r\rPlease email screenshot of this message to " + Widen(configurator::kSupportAddress);
   StoreSettings({{L"Left", L"abc"}});
   {
     Started run(options.program);
@@ -490,47 +696,140 @@ void CheckReports(CheckList& checks, const Options& options) {
   ::MoveFileW(kept.c_str(), cursor.c_str());
 }
 
-// Without Word the message shows, then the window; without Excel the message shows and the
-// program ends before any window.
-void CheckMissingHosts(CheckList& checks, const Options& options, FakeServers& servers) {
+// For each host: chosen, "Hide built-in tabs" set and OK; the stored keys make that host's
+// document start from scratch. Opened again, the window shows what is stored; one tab box
+// cleared and OK, the document hides the others one by one.
+void CheckEachHostHidesItsTabs(CheckList& checks, const Options& options) {
+  for (const configurator::HostChoice& host : configurator::HostChoices()) {
+    const std::string name = std::string(host.caption);
+    const HostProfile* profile = nullptr;
+    for (const CatalogEntry& entry : HostCatalog()) {
+      if (entry.profile().tabs.data() == host.tabs.data())
+        profile = &entry.profile();
+    }
+    if (!checks.Expect(profile != nullptr, name + ": its add-in's tab table is the one shown"))
+      continue;
+    const int count = static_cast<int>(host.tabs.size());
+    ClearStoredSettings();
+    {
+      Started run(options.program);
+      const HWND window = run.Window();
+      if (!checks.Expect(window != nullptr, name + ": the window opens"))
+        continue;
+      Choose(window, host.host);
+      CheckTabBoxes(checks, window, host);
+      Click(window, view::kFirstBoxId + configurator::kHideTabsBox);
+      const auto all_set = [&] {
+        int set = 0;
+        for (int index = 0; index < count; ++index)
+          set += Checked(window, view::kFirstBoxId + configurator::TabBox(index)) ? 1 : 0;
+        return set == count;
+      };
+      checks.Expect(WaitUntil(all_set, 5000),
+                    name + ": \"Hide built-in tabs\" sets all its tab boxes", SetBoxes(window));
+      Click(window, view::kOkId);
+      checks.Expect(run.Ended(10000), name + ": OK ends the program");
+    }
+    Values expected = {
+        {L"Classic", L"1"}, {L"Left", L"0"}, {L"All", L"1"}, {L"Hide built-in Tabs", L"1"}};
+    if (host.host != configurator::HostOption::kWord)  // Word, chosen already, is not written
+      expected[L"Option"] = std::to_wstring(static_cast<int>(host.host));
+    for (const HostTab& tab : host.tabs)
+      expected[Widen(tab.name)] = L"1";
+    checks.Expect(StoredSettings() == expected,
+                  name + ": OK stores its own tab keys, all 1, and no other host's");
+    std::string document = Document(*profile);
+    checks.Expect(document.find("<ribbon startFromScratch=\"true\">") != std::string::npos,
+                  name + ": its add-in then starts the ribbon from scratch",
+                  document.substr(0, 200));
+
+    {
+      Started run(options.program);
+      const HWND window = run.Window();
+      if (!checks.Expect(window != nullptr, name + ": the window opens again"))
+        continue;
+      std::string all = "0 2";
+      for (int index = 0; index < count; ++index) {
+        if (configurator::TabBox(index) == configurator::kHideTabsBox + 1)
+          continue;
+        all.append(" ").append(std::to_string(configurator::TabBox(index)));
+      }
+      all += " 11";
+      if (count == configurator::kMaxTabBoxes)
+        all += " 12";
+      checks.Expect(
+          SetBoxes(window) == all && SelectedOption(window) == static_cast<int>(host.host),
+          name + ": it opens as stored, \"Hide built-in tabs\" set", SetBoxes(window));
+      Click(window, view::kFirstBoxId + configurator::TabBox(1));
+      Click(window, view::kOkId);
+      checks.Expect(run.Ended(10000), name + ": OK ends the program again");
+    }
+    document = Document(*profile);
+    int hidden = 0;
+    for (auto at = document.find("<tab idMso="); at != std::string::npos;
+         at = document.find("<tab idMso=", at + 1))
+      ++hidden;
+    const std::string kept = std::string("<tab idMso=\"").append(host.tabs[1].id_mso).append("\"");
+    checks.Expect(document.find("startFromScratch") == std::string::npos && hidden == count - 1 &&
+                      document.find(kept) == std::string::npos,
+                  name + ": one tab box cleared, the others are hidden one by one",
+                  std::to_string(hidden) + " hidden");
+  }
   ClearStoredSettings();
-  servers.Remove(L"Word.Application");
+}
+
+// Stand-ins for some hosts only: theirs are the options enabled; a stored choice that is
+// missing falls back to the first that is there. A class registered in the 32-bit view alone
+// counts; one whose server file is missing does not. With none, one message and the end.
+// Opening the window creates and starts nothing.
+void CheckInstalledHosts(CheckList& checks, const Options& options, FakeServers& servers) {
+  StoreSettings({{L"Option", L"2"}, {L"Formulas", L"1"}});
+  servers.Remove(L"Excel.Application");
+  servers.BreakServer(L"Access.Application");
+  checks.Expect(servers.MoveTo32BitView(L"PowerPoint.Application"),
+                "PowerPoint's stand-in class moved to the 32-bit registry view");
   {
     Started run(options.program);
-    const HWND box = run.MessageBox(L"Trelvane");
-    checks.Expect(box && MessageSays(box,
-                                     L"Word is not installed on this computer. You need to "
-                                     L"have it installed to use this software without "
-                                     L"error."),
-                  "without Word its message shows", box ? Shown(box) : "no message");
-    if (box)
-      Press(box, {VK_RETURN});
     const HWND window = run.Window();
-    checks.Expect(window != nullptr, "and then the options window");
-    if (window)
+    if (checks.Expect(window != nullptr, "with Excel and Access missing the window opens")) {
+      std::string enabled;
+      for (int k = 0; k < 4; ++k) {
+        if (::IsWindowEnabled(::GetDlgItem(window, view::kFirstOptionId + k)))
+          enabled += std::to_string(k + 1);
+      }
+      checks.Expect(enabled == "14",
+                    "Word's and PowerPoint's options enabled (PowerPoint's class in the 32-bit "
+                    "view alone), Excel's (unregistered) and Access's (no server file) disabled",
+                    enabled);
+      checks.Expect(SelectedOption(window) == 1 && StoredSettings()[L"Option"] == L"1" &&
+                        WindowText(::GetDlgItem(window, view::kFirstBoxId + 6)) == L"References",
+                    "the stored Excel falls back to Word, stored, with Word's tab boxes");
+      checks.Expect(NothingOfOfficeStarted(), "no stand-in created or started by opening it");
+      Click(window, view::kFirstOptionId + 1);
+      checks.Expect(!WaitUntil([window] { return SelectedOption(window) != 1; }, 1000),
+                    "a disabled option cannot be chosen");
       Press(window, {VK_ESCAPE});
+    }
     run.Ended(10000);
   }
-  servers.Register();
-  servers.Remove(L"Excel.Application");
+  servers.ClearMoved();
+  servers.Unregister();
   {
     Started run(options.program);
     const HWND box = run.MessageBox(L"Trelvane");
+    checks.Expect(box && MessageSays(box, Widen(configurator::kNoHostText)),
+                  "with no host installed one message names the four programs",
+                  box ? Shown(box) : "no message");
     checks.Expect(
-        box && MessageSays(box,
-                           L"Error -214878392\r\n\r\nExcel is required to run this software. It is "
-                           L"not installed on this computer.\r\n\r\nPlease email a screenshot of "
-                           L"this error message to support@trelvane.example if you have any "
-                           L"questions."),
-        "without Excel its message shows", box ? Shown(box) : "no message");
-    checks.Expect(!FindProcessWindow(run.id(), view::kOptionsWindowClass, L"Trelvane"),
-                  "and no options window");
+        !FindProcessWindow(run.id(), view::kOptionsWindowClass, L"Trelvane") ||
+            !::IsWindowVisible(FindProcessWindow(run.id(), view::kOptionsWindowClass, L"Trelvane")),
+        "and no options window shows");
     if (box)
       Press(box, {VK_RETURN});
-    checks.Expect(run.Ended(10000), "the program ends after the Excel message");
-    checks.Expect(Record(L"WordCreated").empty(), "Word is not even looked for");
+    checks.Expect(run.Ended(10000), "the program ends after the message");
   }
   servers.Register();
+  ClearStoredSettings();
 }
 
 bool ParseOptions(int argc, wchar_t** argv, Options& options) {
@@ -570,7 +869,9 @@ constexpr Scenario kScenarios[] = {
                           FakeServers&) { CheckMissingAddin(checks, options); }},
     {L"reports", [](CheckList& checks, const Options& options,
                     FakeServers&) { CheckReports(checks, options); }},
-    {L"missing-hosts", &CheckMissingHosts},
+    {L"each-host-hides-its-tabs", [](CheckList& checks, const Options& options,
+                                     FakeServers&) { CheckEachHostHidesItsTabs(checks, options); }},
+    {L"installed-hosts", &CheckInstalledHosts},
 };
 
 int Run(int argc, wchar_t** argv) {
@@ -591,7 +892,7 @@ int Run(int argc, wchar_t** argv) {
   ::SetProcessDPIAware();
   CheckList checks(sizeof(void*) == 8 ? "configurator (64-bit)" : "configurator (32-bit)");
   FakeServers servers(options.fakes);
-  if (!checks.Expect(servers.Register(), "the stand-ins for Excel and Word registered"))
+  if (!checks.Expect(servers.Register(), "the stand-ins for the four hosts registered"))
     return checks.Finish();
   for (const Scenario& scenario : kScenarios) {
     if (chosen(scenario))

@@ -41,8 +41,14 @@ class StandIns final : public configurator::FileSystem,
   }
   void CreateKey(std::string_view) override {}
   void DeleteSubkey(std::string_view, std::string_view) override {}
-  bool CreateExcel() override { return true; }
-  bool CreateAndQuitWord() override { return true; }
+  // Every host is there, its server being this very program.
+  std::vector<std::string> LocalServers(std::string_view) override {
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::string command = "\"";
+    command.append(Utf8(path)).append("\" /automation");
+    return {command};
+  }
   void Show(std::string_view, std::string_view, MessageIcon) override { ++messages; }
 };
 
@@ -112,11 +118,12 @@ void CheckView(CheckList& checks) {
       ArialBold(control(view::kOkId), 1125, dpi) && ArialBold(control(view::kCancelId), 1125, dpi),
       "the two buttons in Arial 11.25 pt bold");
 
-  // Tab order: the chosen option, the boxes as they stand, OK, Cancel, and round again.
+  // Tab order: the chosen option, the boxes as they stand (Word's tabs down one column, then
+  // the next), OK, Cancel, and round again; PowerPoint's ninth box, hidden, is skipped.
   const int order[] = {
       view::kFirstOptionId,   view::kFirstBoxId + 0, view::kFirstBoxId + 1, view::kFirstBoxId + 2,
       view::kFirstBoxId + 11, view::kFirstBoxId + 3, view::kFirstBoxId + 4, view::kFirstBoxId + 5,
-      view::kFirstBoxId + 6,  view::kFirstBoxId + 9, view::kFirstBoxId + 8, view::kFirstBoxId + 7,
+      view::kFirstBoxId + 6,  view::kFirstBoxId + 7, view::kFirstBoxId + 8, view::kFirstBoxId + 9,
       view::kFirstBoxId + 10, view::kOkId,           view::kCancelId,       view::kFirstOptionId};
   bool tabs = true;
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) {

@@ -1,10 +1,13 @@
-// fake-office-servers.dll: stand-ins for Excel's and Word's automation servers, so that the
-// configurator's host checks find "Excel.Application" and "Word.Application" in a Wine prefix
-// that has no Office. Each records what was done to it under HKCU\Software\Trelvane Tests:
-// ExcelCreated and WordCreated count creations, WordQuit counts calls of Word's "quit".
+// fake-office-servers.dll: stand-ins for the four hosts' automation classes, so that the
+// configurator finds "Word.Application", "Excel.Application", "Access.Application" and
+// "PowerPoint.Application" registered in a Wine prefix that has no Office. Each class has a
+// local server, fake-host.exe beside this DLL, which records its start (HostStarted) when
+// anything starts it, and an in-process server here, which counts every object created
+// (WordCreated, ExcelCreated, ...) under HKCU\Software\Trelvane Tests: the configurator must
+// do neither. Word's object answers "quit" (WordQuit).
 //
-// regsvr32 registers both classes machine-wide, where Wine looks for classes; unregistering
-// removes both.
+// Registering writes all four classes machine-wide, where Wine looks for classes;
+// unregistering removes them.
 #include <windows.h>
 
 #include <objbase.h>
@@ -21,6 +24,10 @@ constexpr CLSID kExcelClass = {
     0x6F1D6E0A, 0x3C2B, 0x4C55, {0x9E, 0x57, 0x1B, 0x3F, 0x0C, 0x8A, 0x7E, 0x01}};
 constexpr CLSID kWordClass = {
     0x6F1D6E0A, 0x3C2B, 0x4C55, {0x9E, 0x57, 0x1B, 0x3F, 0x0C, 0x8A, 0x7E, 0x02}};
+constexpr CLSID kAccessClass = {
+    0x6F1D6E0A, 0x3C2B, 0x4C55, {0x9E, 0x57, 0x1B, 0x3F, 0x0C, 0x8A, 0x7E, 0x03}};
+constexpr CLSID kPowerPointClass = {
+    0x6F1D6E0A, 0x3C2B, 0x4C55, {0x9E, 0x57, 0x1B, 0x3F, 0x0C, 0x8A, 0x7E, 0x04}};
 constexpr wchar_t kRecordKey[] = L"Software\\Trelvane Tests";
 constexpr DISPID kQuit = 1;
 
@@ -96,7 +103,7 @@ class Application final : public IDispatch {
 
 class Factory final : public IClassFactory {
  public:
-  explicit Factory(bool word) : word_(word) {}
+  Factory(bool word, const wchar_t* created) : word_(word), created_(created) {}
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (!object)
       return E_POINTER;
@@ -111,7 +118,7 @@ class Factory final : public IClassFactory {
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
     if (outer)
       return CLASS_E_NOAGGREGATION;
-    Count(word_ ? L"WordCreated" : L"ExcelCreated");
+    Count(created_);
     auto* application = new Application(word_);
     const HRESULT hr = application->QueryInterface(iid, object);
     application->Release();
@@ -121,10 +128,20 @@ class Factory final : public IClassFactory {
 
  private:
   bool word_;
+  const wchar_t* created_;
 };
 
-Factory g_excel(false);
-Factory g_word(true);
+struct StandIn {
+  const CLSID& clsid;
+  const wchar_t* prog_id;
+  Factory factory;
+};
+StandIn g_stand_ins[] = {
+    {kWordClass, L"Word.Application", Factory(true, L"WordCreated")},
+    {kExcelClass, L"Excel.Application", Factory(false, L"ExcelCreated")},
+    {kAccessClass, L"Access.Application", Factory(false, L"AccessCreated")},
+    {kPowerPointClass, L"PowerPoint.Application", Factory(false, L"PowerPointCreated")},
+};
 
 std::wstring GuidText(const GUID& guid) {
   wchar_t text[40];
@@ -148,7 +165,9 @@ bool SetDefault(const std::wstring& path, const std::wstring& value,
 bool RegisterClassOf(const CLSID& clsid, const wchar_t* prog_id, const std::wstring& dll) {
   const std::wstring classes = L"Software\\Classes\\";
   const std::wstring class_key = classes + L"CLSID\\" + GuidText(clsid);
+  const std::wstring host = dll.substr(0, dll.find_last_of(L"\\/") + 1) + L"fake-host.exe";
   return SetDefault(class_key, prog_id) && SetDefault(class_key + L"\\InprocServer32", dll) &&
+         SetDefault(class_key + L"\\LocalServer32", L"\"" + host + L"\" /automation") &&
          SetDefault(class_key + L"\\InprocServer32", L"Apartment", L"ThreadingModel") &&
          SetDefault(classes + prog_id, prog_id) &&
          SetDefault(classes + prog_id + L"\\CLSID", GuidText(clsid));
@@ -171,10 +190,10 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {
 }
 
 HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
-  if (IsEqualCLSID(clsid, kExcelClass))
-    return g_excel.QueryInterface(iid, object);
-  if (IsEqualCLSID(clsid, kWordClass))
-    return g_word.QueryInterface(iid, object);
+  for (StandIn& stand_in : g_stand_ins) {
+    if (IsEqualCLSID(clsid, stand_in.clsid))
+      return stand_in.factory.QueryInterface(iid, object);
+  }
   return CLASS_E_CLASSNOTAVAILABLE;
 }
 
@@ -188,15 +207,16 @@ HRESULT STDAPICALLTYPE DllRegisterServer() {
   if (length == 0 || length >= MAX_PATH)
     return SELFREG_E_CLASS;
   const std::wstring dll(path, length);
-  return RegisterClassOf(kExcelClass, L"Excel.Application", dll) &&
-                 RegisterClassOf(kWordClass, L"Word.Application", dll)
-             ? S_OK
-             : SELFREG_E_CLASS;
+  for (const StandIn& stand_in : g_stand_ins) {
+    if (!RegisterClassOf(stand_in.clsid, stand_in.prog_id, dll))
+      return SELFREG_E_CLASS;
+  }
+  return S_OK;
 }
 
 HRESULT STDAPICALLTYPE DllUnregisterServer() {
-  UnregisterClassOf(kExcelClass, L"Excel.Application");
-  UnregisterClassOf(kWordClass, L"Word.Application");
+  for (const StandIn& stand_in : g_stand_ins)
+    UnregisterClassOf(stand_in.clsid, stand_in.prog_id);
   return S_OK;
 }
 

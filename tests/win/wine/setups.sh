@@ -132,7 +132,7 @@ check_setup_upgrade() {
   fi
   local name missing=""
   for name in DisplayName DisplayVersion Publisher InstallLocation UninstallString \
-              QuietUninstallString; do
+              QuietUninstallString URLInfoAbout HelpLink Contact; do
     reg_data "$uninstall_key" "$name" >/dev/null || missing+="$name "
   done
   [ -z "$missing" ] && [ "$(reg_data "$uninstall_key" DisplayName)" = "Trelvane (for 32-bit Office)" ] &&

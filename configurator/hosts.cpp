@@ -1,0 +1,33 @@
+#include "configurator/hosts.h"
+
+#include "access/access_tabs.h"
+#include "excel/excel_tabs.h"
+#include "powerpoint/powerpoint_tabs.h"
+#include "word/word_tabs.h"
+
+namespace trelvane::configurator {
+namespace {
+
+constexpr HostChoice kChoices[] = {
+    {HostOption::kWord, " Word", "Word.Application", word::kTabs},
+    {HostOption::kExcel, "Excel", "Excel.Application", excel::kTabs},
+    {HostOption::kAccess, "Access", "Access.Application", access::kTabs},
+    {HostOption::kPowerPoint, "PowerPoint", "PowerPoint.Application", powerpoint::kTabs},
+};
+
+}  // namespace
+
+std::span<const HostChoice> HostChoices() {
+  return kChoices;
+}
+
+bool IsHost(HostOption host) {
+  const int number = static_cast<int>(host);
+  return number >= 1 && number <= 4;
+}
+
+const HostChoice& ChoiceOf(HostOption host) {
+  return kChoices[IsHost(host) ? static_cast<int>(host) - 1 : 0];
+}
+
+}  // namespace trelvane::configurator

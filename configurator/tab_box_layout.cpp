@@ -1,0 +1,33 @@
+#include "configurator/tab_box_layout.h"
+
+#include <algorithm>
+
+namespace trelvane::configurator {
+namespace {
+
+constexpr int kRows = 4;
+constexpr int kFirstTop = 1710;
+constexpr int kRowPitch = 360;
+constexpr int kBoxHeight = 255;
+// Each column as wide as the longest caption any host puts there needs ("Database Tools",
+// "Developer"), and clear of the next column and of the outline's right edge.
+constexpr TwipsPlace kColumns[] = {{840, 0, 1620, 0}, {2520, 0, 1275, 0}};
+constexpr TwipsPlace kOutline = {480, 1470, 3375, 1695};
+
+}  // namespace
+
+TabBoxLayout LayOutTabBoxes(std::size_t count) {
+  const int rows = std::max<int>(kRows, static_cast<int>((count + 1) / 2));
+  TabBoxLayout layout;
+  layout.growth = (rows - kRows) * kRowPitch;
+  layout.outline = kOutline;
+  layout.outline.height += layout.growth;
+  for (std::size_t i = 0; i < count; ++i) {
+    const TwipsPlace& column = kColumns[std::min<std::size_t>(i / rows, 1)];
+    const int row = static_cast<int>(i % rows);
+    layout.boxes.push_back({column.left, kFirstTop + row * kRowPitch, column.width, kBoxHeight});
+  }
+  return layout;
+}
+
+}  // namespace trelvane::configurator
