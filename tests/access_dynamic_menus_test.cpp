@@ -37,10 +37,11 @@ constexpr std::int32_t kKinds[] = {0,
 
 const std::string kEmpty = "<menu xmlns=\"" + std::string(kCustomUiNamespace) + "\"></menu>";
 
-std::string Content(DynamicMenu menu, std::int32_t kind, MarkupWriter& writer) {
+std::string Content(DynamicMenu menu, std::int32_t kind, MarkupWriter& writer,
+                    OfficeVersion version = OfficeVersion::kOffice2010) {
   FakeAccess host;
   host.kind = kind;
-  return BuildMenuContent(menu, host, writer);
+  return BuildMenuContent(menu, host, writer, version);
 }
 
 // The text with the running numbers of its ids taken out.
@@ -120,13 +121,13 @@ TEST(AccessDynamicMenus, EachRequestReadsTheKindOnceAndAFailingQueryGivesNoConte
     FakeAccess host;
     host.kind = 0;
     MarkupWriter writer;
-    BuildMenuContent(menu.menu, host, writer);
+    BuildMenuContent(menu.menu, host, writer, OfficeVersion::kOffice2016);
     EXPECT_EQ(host.calls, std::vector<std::string>{"kind"}) << menu.name;
 
     FakeAccess failing;
     failing.fail_at = 0;
     try {
-      BuildMenuContent(menu.menu, failing, writer);
+      BuildMenuContent(menu.menu, failing, writer, OfficeVersion::kOffice2010);
       ADD_FAILURE() << menu.name << " gave content without a kind";
     } catch (const BuildFailure& e) {
       EXPECT_EQ(e.failure().code, FakeAccess::kNoDatabaseCode);

@@ -22,11 +22,19 @@ class FakeHost final : public HostApplication {
       throw BuildFailure(FailureKind::kHost, "Name failed", -2147352573);
     return name_;
   }
+  std::string Version() override {
+    ++version_reads;
+    if (!version)
+      throw BuildFailure(FailureKind::kHost, "no Version", -2147352570);
+    return *version;
+  }
   bool DocumentMap() override { return false; }
   void SetDocumentMap(bool) override {}
   std::int32_t CurrentObjectType() override { return -1; }
   bool GetPressedMso(std::string_view) override { return false; }
   bool fail_ = false;
+  std::optional<std::string> version = "14.0";  // none: the host has no such property
+  int version_reads = 0;
 
  private:
   std::string name_;
