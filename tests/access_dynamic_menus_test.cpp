@@ -135,6 +135,30 @@ TEST(AccessDynamicMenus, EachRequestReadsTheKindOnceAndAFailingQueryGivesNoConte
   }
 }
 
+TEST(AccessDynamicMenus, MenusFollowTheirDocumentsVersionWithoutAskingTheHostAgain) {
+  MemorySettingsStore store;
+  RibbonBuilder builder(access::AccessHost());
+  for (const char* version : {"14.0", "16.0"}) {
+    FakeAccess host;
+    host.version = version;
+    host.kind = 0;
+    const RibbonXml xml = builder.GetRibbonXML(&host, store);
+    ASSERT_TRUE(xml.ok) << xml.failure.reason;
+    EXPECT_EQ(host.calls, std::vector<std::string>{"version"});
+    host.calls.clear();
+    const std::string view =
+        BuildMenuContent(DynamicMenu::kView, host, builder.writer(), builder.office_version());
+    EXPECT_EQ(host.calls, std::vector<std::string>{"kind"});
+    // PivotTable views went with Office 2013; the separator after them stays.
+    const bool office2010 = std::string_view(version) == "14.0";
+    EXPECT_EQ(view.find("ViewsPivotTableView") != std::string::npos, office2010) << version;
+    EXPECT_EQ(xml.document.find("ViewsPivotTableView") != std::string::npos, office2010);
+    const std::string next =
+        office2010 ? "<control idMso=\"ViewsPivotTableView\"" : "<menuSeparator";
+    EXPECT_NE(view.find("label=\"Datasheet View\"/>" + next), std::string::npos) << view;
+  }
+}
+
 TEST(AccessDynamicMenus, ContentAskedBeforeAnyDocumentNumbersFromOne) {
   RibbonBuilder builder(access::AccessHost());
   const std::string edit = Content(DynamicMenu::kEdit, 0, builder.writer());
