@@ -198,10 +198,18 @@ std::vector<Item> ItemsForVersion(std::span<const Item> items,
 
 VersionedContent::VersionedContent(const HostContent& content,
                                    std::span<const VersionChange> changes, OfficeVersion version)
-    : menu_bar_(ItemsForVersion(content.menu_bar, changes, version)),
-      standard_toolbar_(ItemsForVersion(content.standard_toolbar, changes, version)),
-      formatting_toolbar_(ItemsForVersion(content.formatting_toolbar, changes, version)),
-      after_tools_panel_(ItemsForVersion(content.after_tools_panel, changes, version)),
-      lists_{menu_bar_, standard_toolbar_, formatting_toolbar_, after_tools_panel_} {}
+    : lists_(content) {
+  // The version every change postdates plays the tables as they stand, with no copy.
+  bool any = false;
+  for (const VersionChange& change : changes)
+    any = any || MajorNumber(version) > MajorNumber(change.last_known);
+  if (!any)
+    return;
+  menu_bar_ = ItemsForVersion(content.menu_bar, changes, version);
+  standard_toolbar_ = ItemsForVersion(content.standard_toolbar, changes, version);
+  formatting_toolbar_ = ItemsForVersion(content.formatting_toolbar, changes, version);
+  after_tools_panel_ = ItemsForVersion(content.after_tools_panel, changes, version);
+  lists_ = {menu_bar_, standard_toolbar_, formatting_toolbar_, after_tools_panel_};
+}
 
 }  // namespace trelvane

@@ -19,7 +19,8 @@ namespace trelvane {
 std::vector<Item> ItemsForVersion(std::span<const Item> items,
                                   std::span<const VersionChange> changes, OfficeVersion version);
 
-// A host's content lists for one version, held for as long as a build plays them.
+// A host's content lists for one version, held for as long as a build plays them: the tables
+// themselves where no change applies to the version.
 class VersionedContent {
  public:
   VersionedContent(const HostContent& content, std::span<const VersionChange> changes,
