@@ -42,7 +42,7 @@ class RibbonBuilder {
   MarkupWriter& writer() { return writer_; }
   // The Office version the last document was written for, read from the host once per build;
   // Access's dynamic menus follow it without asking again. Office 2010 before any build, and
-  // after one that could not reach the host.
+  // after one that ended before asking (no host, or another host's name).
   OfficeVersion office_version() const { return office_version_; }
 
  private:
