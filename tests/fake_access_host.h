@@ -17,6 +17,7 @@ class FakeAccess final : public HostApplication {
   static constexpr std::int32_t kNoDatabaseCode = static_cast<std::int32_t>(0x800A09D5);
 
   std::int32_t kind = -1;
+  std::string version = "14.0";
   bool design = false;
   bool datasheet = false;
   // When set, the n-th query (counting from 0) fails with kNoDatabaseCode.
@@ -24,6 +25,10 @@ class FakeAccess final : public HostApplication {
   std::vector<std::string> calls;
 
   std::string Name() override { return "Microsoft Access"; }
+  std::string Version() override {
+    Log("version");
+    return version;
+  }
   bool DocumentMap() override { throw BuildFailure(FailureKind::kHost, "no DocumentMap"); }
   void SetDocumentMap(bool) override { throw BuildFailure(FailureKind::kHost, "no DocumentMap"); }
 

@@ -96,8 +96,8 @@ class AccessExtension final : public AddinExtension {
       }
       case Action::kContent: {
         DispatchHost host = Host();
-        unique_bstr content =
-            MakeBstr(Widen(access::BuildMenuContent(entry.menu, host, parts_.writer)));
+        unique_bstr content = MakeBstr(Widen(access::BuildMenuContent(
+            entry.menu, host, parts_.builder.writer(), parts_.builder.office_version())));
         if (result) {
           V_VT(result) = VT_BSTR;
           V_BSTR(result) = content.release();

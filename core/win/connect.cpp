@@ -30,7 +30,7 @@ void Describe(const Failure& failure, HRESULT hr, const wchar_t* source,
 Connect::Connect(const AddinIdentity& addin)
     : addin_(addin), builder_(addin.host()), about_(ThisModule(), addin.link_opening) {
   if (addin.extension)
-    extension_ = addin.extension(ConnectParts{application_, builder_.writer(), ThisModule()});
+    extension_ = addin.extension(ConnectParts{application_, builder_, ThisModule()});
 }
 
 Connect::~Connect() = default;

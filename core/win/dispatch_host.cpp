@@ -5,11 +5,22 @@
 #include "core/win/wide_text.h"
 
 namespace trelvane::win {
+namespace {
+
+std::string TextProperty(IDispatch* object, const wchar_t* name, std::string_view what) {
+  const unique_variant value = GetProperty(object, name, VT_BSTR, what);
+  const BSTR text = V_BSTR(value.get());
+  return Narrow(text ? std::wstring_view(text, ::SysStringLen(text)) : std::wstring_view());
+}
+
+}  // namespace
 
 std::string DispatchHost::Name() {
-  const unique_variant name = GetProperty(application_.get(), L"Name", VT_BSTR, "Application.Name");
-  const BSTR text = V_BSTR(name.get());
-  return Narrow(text ? std::wstring_view(text, ::SysStringLen(text)) : std::wstring_view());
+  return TextProperty(application_.get(), L"Name", "Application.Name");
+}
+
+std::string DispatchHost::Version() {
+  return TextProperty(application_.get(), L"Version", "Application.Version");
 }
 
 com_ptr<IDispatch> DispatchHost::ActiveWindow() {

@@ -16,6 +16,7 @@ class DispatchHost final : public HostApplication {
   explicit DispatchHost(com_ptr<IDispatch> application) : application_(std::move(application)) {}
 
   std::string Name() override;
+  std::string Version() override;
   bool DocumentMap() override;
   void SetDocumentMap(bool shown) override;
   std::int32_t CurrentObjectType() override;

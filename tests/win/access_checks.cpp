@@ -221,13 +221,16 @@ void CheckVisibility(CheckList& checks, IDispatch* addin, FakeAccess& access) {
   access.application.object_type_error.reset();
 }
 
+// `answers_file`: what trelvane-ribbon answered for the Office version the document was built for.
 void CheckContent(CheckList& checks, const AddinUnderTest& addin_under_test, IDispatch* addin,
-                  FakeAccess& access) {
+                  FakeAccess& access, const wchar_t* answers_file = L"content.txt") {
   // The same requests that trelvane-ribbon answered natively after the same document build.
+  const std::string of = " (" + Utf8(answers_file) + ")";
   const auto requests = ReadTextFile(addin_under_test.cases_folder + L"\\content-requests.txt");
-  const auto expected = ReadTextFile(addin_under_test.cases_folder + L"\\content.txt");
-  if (!checks.Expect(requests && expected, "the native content answers are there"))
+  const auto expected = ReadTextFile(addin_under_test.cases_folder + L"\\" + answers_file);
+  if (!checks.Expect(requests && expected, "the native content answers are there" + of))
     return;
+  const int version_reads = access.application.version_reads;
   std::wstring answers;
   bool all_answered = true;
   std::size_t count = 0;
@@ -252,11 +255,11 @@ void CheckContent(CheckList& checks, const AddinUnderTest& addin_under_test, IDi
     if (answer.result.type() == VT_BSTR)
       answers += V_BSTR(answer.result.get());
   }
-  checks.Expect(all_answered && count > 0,
-                "every content request is answered, reading the kind once",
+  checks.Expect(all_answered && count > 0 && access.application.version_reads == version_reads,
+                "every content request is answered, reading the kind once and nothing else" + of,
                 std::to_string(count) + " requests");
   checks.Expect(answers == *expected,
-                "the content of every menu for every kind equals the native answers",
+                "the content of every menu for every kind equals the native answers" + of,
                 FirstDifference(answers, *expected));
 
   access.application.object_type_error = kNoDatabase;
@@ -392,6 +395,22 @@ void CheckAccess(CheckList& checks, const AddinUnderTest& addin) {
                 "after the last Release the Application, command bars, window, control and "
                 "ribbon hold only their own references");
   checks.ExpectHr(addin.can_unload_now(), S_OK, "DllCanUnloadNow after the last Release");
+
+  // An Access that reports 16.0: the menus follow the version its document was built for.
+  FakeAccess access16;
+  access16.application.version = L"16.0";
+  {
+    HRESULT hr = E_UNEXPECTED;
+    com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);
+    if (checks.Expect(static_cast<bool>(object), "created to play Access 16.0", Hex(hr))) {
+      ConnectAddin(object.get(), &access16.application);
+      const CustomUi document = GetCustomUi(object.get(), addin.expected.ribbon_id);
+      checks.Expect(document.hr == S_OK && access16.application.version_reads == 1,
+                    "Access 16.0: the document, reading Version once");
+      CheckContent(checks, addin, object.get(), access16, L"content-16.txt");
+    }
+  }
+  checks.Expect(access16.AllReturned(), "Access 16.0: every reference came back");
 
   // With "Classic" 0 there is no document, so Access never loads a ribbon to refresh.
   StoreSetting(L"Classic", L"0");

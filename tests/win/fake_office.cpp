@@ -9,6 +9,7 @@ constexpr DISPID kDocumentMap = 7;
 constexpr DISPID kCurrentObjectType = 3;
 constexpr DISPID kCommandBars = 4;
 constexpr DISPID kGetPressedMso = 8;
+constexpr DISPID kVersion = 9;
 
 bool IsPropertyGet(WORD flags, const DISPPARAMS& params) {
   return (flags & DISPATCH_PROPERTYGET) && params.cArgs == 0 && params.cNamedArgs == 0;
@@ -132,6 +133,8 @@ std::optional<DISPID> FakeApplication::Member(std::wstring_view name) const {
     return kName;
   if (name == L"ActiveWindow")
     return kActiveWindow;
+  if (version && name == L"Version")
+    return kVersion;
   if (command_bars_ && name == L"CurrentObjectType")
     return kCurrentObjectType;
   if (command_bars_ && name == L"CommandBars")
@@ -158,6 +161,11 @@ HRESULT FakeApplication::Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT
       }
       V_VT(result) = VT_BSTR;
       V_BSTR(result) = ::SysAllocStringLen(name_.data(), static_cast<UINT>(name_.size()));
+      return V_BSTR(result) ? S_OK : E_OUTOFMEMORY;
+    case kVersion:
+      ++version_reads;
+      V_VT(result) = VT_BSTR;
+      V_BSTR(result) = ::SysAllocStringLen(version->data(), static_cast<UINT>(version->size()));
       return V_BSTR(result) ? S_OK : E_OUTOFMEMORY;
     case kActiveWindow:
       V_VT(result) = VT_DISPATCH;

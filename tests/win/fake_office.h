@@ -1,8 +1,9 @@
-// Stand-ins for the Office objects an add-in meets: the Application (Name, ActiveWindow and, for
-// Access, CurrentObjectType and CommandBars), its window (DocumentMap), Access's command bars
-// (GetPressedMso), a ribbon control and the ribbon itself (IRibbonUI). Each answers late-bound
-// calls only, as Office's objects do for an add-in that binds by name, and counts its references so
-// that a test can see every one returned. The test owns them; a Release never deletes.
+// Stand-ins for the Office objects an add-in meets: the Application (Name, Version when told one,
+// ActiveWindow and, for Access, CurrentObjectType and CommandBars), its window (DocumentMap),
+// Access's command bars (GetPressedMso), a ribbon control and the ribbon itself (IRibbonUI). Each
+// answers late-bound calls only, as Office's objects do for an add-in that binds by name, and
+// counts its references so that a test can see every one returned. The test owns them; a Release
+// never deletes.
 #pragma once
 
 #include <windows.h>
@@ -89,6 +90,10 @@ class FakeApplication final : public FakeDispatch {
   // When set, reading Name raises this error through EXCEPINFO, as a busy host does.
   std::optional<HRESULT> name_error;
   int name_reads = 0;
+
+  // Application.Version ("16.0"); none: the Application has no such member.
+  std::optional<std::wstring> version;
+  int version_reads = 0;
 
   // CurrentObjectType answers this value as this type (VT_I4, VT_I2, VT_BOOL, VT_R8), or raises
   // the error when one is set.
