@@ -26,6 +26,9 @@ class FakeHost final : public HostApplication {
   void SetDocumentMap(bool) override {}
   std::int32_t CurrentObjectType() override { return -1; }
   bool GetPressedMso(std::string_view) override { return false; }
+  std::vector<bool> GetPressedMsos(std::span<const std::string_view> id_msos) override {
+    return std::vector<bool>(id_msos.size());
+  }
   bool fail_ = false;
 
  private:

@@ -45,14 +45,35 @@ std::int32_t DispatchHost::CurrentObjectType() {
   return V_I4(kind.get());
 }
 
-bool DispatchHost::GetPressedMso(std::string_view id_mso) {
-  const unique_variant bars =
+unique_variant DispatchHost::CommandBars() {
+  unique_variant bars =
       GetProperty(application_.get(), L"CommandBars", VT_DISPATCH, "Application.CommandBars");
   if (!V_DISPATCH(bars.get()))
     FailWith(FailureKind::kHost, "the host has no command bars", E_FAIL);
-  const unique_variant pressed = CallMethod(V_DISPATCH(bars.get()), L"GetPressedMso", Widen(id_mso),
-                                            VT_BOOL, "CommandBars.GetPressedMso");
+  return bars;
+}
+
+namespace {
+
+bool IsPressed(IDispatch* bars, std::string_view id_mso) {
+  const unique_variant pressed =
+      CallMethod(bars, L"GetPressedMso", Widen(id_mso), VT_BOOL, "CommandBars.GetPressedMso");
   return V_BOOL(pressed.get()) != VARIANT_FALSE;
+}
+
+}  // namespace
+
+bool DispatchHost::GetPressedMso(std::string_view id_mso) {
+  const unique_variant bars = CommandBars();
+  return IsPressed(V_DISPATCH(bars.get()), id_mso);
+}
+
+std::vector<bool> DispatchHost::GetPressedMsos(std::span<const std::string_view> id_msos) {
+  const unique_variant bars = CommandBars();
+  std::vector<bool> pressed;
+  for (const std::string_view id_mso : id_msos)
+    pressed.push_back(IsPressed(V_DISPATCH(bars.get()), id_mso));
+  return pressed;
 }
 
 }  // namespace trelvane::win
