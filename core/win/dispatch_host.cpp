@@ -55,9 +55,11 @@ unique_variant DispatchHost::CommandBars() {
 
 namespace {
 
-bool IsPressed(IDispatch* bars, std::string_view id_mso) {
+constexpr std::string_view kGetPressedMso = "CommandBars.GetPressedMso";
+
+bool IsPressed(IDispatch* bars, DISPID get_pressed, std::string_view id_mso) {
   const unique_variant pressed =
-      CallMethod(bars, L"GetPressedMso", Widen(id_mso), VT_BOOL, "CommandBars.GetPressedMso");
+      CallMethod(bars, get_pressed, Widen(id_mso), VT_BOOL, kGetPressedMso);
   return V_BOOL(pressed.get()) != VARIANT_FALSE;
 }
 
@@ -65,14 +67,17 @@ bool IsPressed(IDispatch* bars, std::string_view id_mso) {
 
 bool DispatchHost::GetPressedMso(std::string_view id_mso) {
   const unique_variant bars = CommandBars();
-  return IsPressed(V_DISPATCH(bars.get()), id_mso);
+  IDispatch* const object = V_DISPATCH(bars.get());
+  return IsPressed(object, MemberId(object, L"GetPressedMso", kGetPressedMso), id_mso);
 }
 
 std::vector<bool> DispatchHost::GetPressedMsos(std::span<const std::string_view> id_msos) {
   const unique_variant bars = CommandBars();
+  IDispatch* const object = V_DISPATCH(bars.get());
+  const DISPID get_pressed = MemberId(object, L"GetPressedMso", kGetPressedMso);
   std::vector<bool> pressed;
   for (const std::string_view id_mso : id_msos)
-    pressed.push_back(IsPressed(V_DISPATCH(bars.get()), id_mso));
+    pressed.push_back(IsPressed(object, get_pressed, id_mso));
   return pressed;
 }
 
