@@ -121,6 +121,7 @@ RibbonRedraw::RibbonRedraw(IDispatch* addin, IDispatch* control, std::wstring_vi
     : addin_(addin), control_(control), callbacks_(GetVisibleNames(document)) {}
 
 void RibbonRedraw::Run() {
+  const double start = NowMs();
   ++rounds;
   failed_last = 0;
   answers_.clear();
@@ -132,6 +133,7 @@ void RibbonRedraw::Run() {
     answers_[name] = shown.value_or(false);
   }
   finished = NowMs();
+  took = finished - start;
 }
 
 std::set<std::wstring> RibbonRedraw::Shown() const {

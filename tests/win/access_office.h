@@ -121,6 +121,7 @@ class RibbonRedraw {
   int asked = 0;        // callbacks asked in all rounds
   int failed_last = 0;  // callbacks that failed in the last round
   double finished = 0;  // NowMs() at the end of the last round
+  double took = 0;      // how long the last round took, in ms
 
  private:
   IDispatch* addin_;  // borrowed: Office's ribbon does not keep its add-in alive

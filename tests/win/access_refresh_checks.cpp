@@ -63,14 +63,16 @@ std::string Format(const char* format, double a, double b = 0, double c = 0, dou
   return text;
 }
 
-// "median 130 ms, worst 251 ms".
-std::string Summary(std::vector<double> latencies) {
+// "median 130 ms, worst 251 ms", or with `decimals` places.
+std::string Summary(std::vector<double> latencies, int decimals = 0) {
   if (latencies.empty())
     return "none measured";
   std::sort(latencies.begin(), latencies.end());
   const std::size_t n = latencies.size();
   const double median = n % 2 ? latencies[n / 2] : (latencies[n / 2 - 1] + latencies[n / 2]) / 2;
-  return Format("median %.0f ms, worst %.0f ms", median, latencies.back());
+  char format[40];
+  std::snprintf(format, sizeof format, "median %%.%df ms, worst %%.%df ms", decimals, decimals);
+  return Format(format, median, latencies.back());
 }
 
 // Waits for the timer to look at Access `polls` more times.
@@ -139,11 +141,13 @@ void CheckIdle(CheckList& checks, FakeAccess& access, const RibbonRedraw& office
   const HostCalls before = access.Calls();
   const int invalidations = access.ribbon.invalidations;
   const int asked = office.asked;
-  // No redraw comes while Access is idle, so every call here is the timer's.
+  const HostCalls redrawn_before = redraw_calls;
   const double start = NowMs();
   PumpFor(3000);
   const double seconds = (NowMs() - start) / 1000;
-  const HostCalls idle = access.Calls() - before;
+  const HostCalls all = access.Calls() - before;
+  const HostCalls by_callbacks = redraw_calls - redrawn_before;
+  const HostCalls idle = all - by_callbacks;  // the timer's own
   const int polls = idle.object_type;
   checks.Expect(access.ribbon.invalidations == invalidations && office.asked == asked,
                 "an idle Access: no Invalidate, so no getVisible callback",
@@ -154,10 +158,15 @@ void CheckIdle(CheckList& checks, FakeAccess& access, const RibbonRedraw& office
   // The timer cannot tick more often than its interval, however busy the machine.
   checks.Expect(polls <= seconds * 1000 / win::kRefreshIntervalMs + 1,
                 "at most four polls a second", std::to_string(polls) + " polls");
-  checks.Report(Format("idle for %.1f s: %.0f polls, %.0f host calls (%.0f a minute)", seconds,
-                       polls, idle.calls(), idle.calls() * 60 / seconds) +
-                Format(", %.0f name lookups (%.0f a minute), 0 Invalidate, 0 getVisible callbacks",
-                       idle.lookups, idle.lookups * 60 / seconds));
+  const int idle_invalidations = access.ribbon.invalidations - invalidations;
+  const int idle_callbacks = office.asked - asked;
+  checks.Report(Format("idle for %.1f s: %.0f polls, %.0f host calls (%.0f a minute, ", seconds,
+                       polls, all.calls(), all.calls() * 60 / seconds) +
+                Format("%.0f of them by callbacks), %.0f name lookups (%.0f a minute), ",
+                       by_callbacks.calls(), all.lookups, all.lookups * 60 / seconds) +
+                Format("%.0f Invalidate (%.0f a minute), %.0f getVisible callbacks (%.0f a minute)",
+                       idle_invalidations, idle_invalidations * 60 / seconds, idle_callbacks,
+                       idle_callbacks * 60 / seconds));
 }
 
 void CheckChanges(CheckList& checks, FakeAccess& access, const RibbonRedraw& office) {
@@ -167,6 +176,7 @@ void CheckChanges(CheckList& checks, FakeAccess& access, const RibbonRedraw& off
   const int invalidations = access.ribbon.invalidations;
   const int rounds = office.rounds;
   std::vector<double> latencies;
+  std::vector<double> redraws;
   std::string missed;
   for (int i = 0; i < kChanges; ++i) {
     // A user's change comes at any moment between two polls, not just after one.
@@ -174,10 +184,12 @@ void CheckChanges(CheckList& checks, FakeAccess& access, const RibbonRedraw& off
     const Situation& situation = *cycle[i % 4];
     Show(access, situation);
     const auto latency = WaitShown(office, situation, NowMs());
-    if (latency)
+    if (latency) {
       latencies.push_back(*latency);
-    else
+      redraws.push_back(office.took);
+    } else {
       missed += std::string(situation.name) + "; ";
+    }
   }
   WaitPolls(access, 2);
   checks.Expect(missed.empty(),
@@ -190,7 +202,9 @@ void CheckChanges(CheckList& checks, FakeAccess& access, const RibbonRedraw& off
       std::to_string(access.ribbon.invalidations - invalidations) + " Invalidate for " +
           std::to_string(kChanges) + " changes");
   checks.Report("a change of object or view shows on the tab after " + Summary(latencies) + " (" +
-                std::to_string(latencies.size()) + " changes)");
+                std::to_string(latencies.size()) + " changes); of that, the redraw asking " +
+                std::to_string(office.callbacks().size()) + " callbacks took " +
+                Summary(redraws, 2));
 
   // A failed Invalidate is asked again at the next poll.
   access.ribbon.failures_left = 1;
