@@ -61,19 +61,22 @@ void RefreshWindow::Close() noexcept {
 }
 
 void RefreshWindow::Poll() noexcept {
-  if (!ribbon_ || !policy_)
+  // A tick that arrives while Access redraws inside Invalidate waits for the next one.
+  if (!ribbon_ || !policy_ || polling_)
     return;
+  polling_ = true;
   try {
     DispatchHost host(application_);
-    if (!policy_->Poll(access::ObserveView(host)))
-      return;
-    const HRESULT hr = ribbon_->Invalidate();
-    // The host may have disconnected the add-in while it redrew.
-    if (policy_)
-      policy_->Invalidated(SUCCEEDED(hr));
+    if (policy_->Poll(access::ObserveView(host))) {
+      const HRESULT hr = ribbon_->Invalidate();
+      // The host may have disconnected the add-in while it redrew.
+      if (policy_)
+        policy_->Invalidated(SUCCEEDED(hr));
+    }
   } catch (...) {
     // Without memory for a look this tick is skipped; the host carries on, the next one asks.
   }
+  polling_ = false;
 }
 
 LRESULT CALLBACK RefreshWindow::Procedure(HWND window, UINT message, WPARAM wparam,

@@ -52,6 +52,7 @@ class RefreshWindow {
   IRibbonUI* ribbon_ = nullptr;
   com_ptr<IDispatch> application_;
   std::optional<access::RefreshPolicy> policy_;
+  bool polling_ = false;
 };
 
 }  // namespace trelvane::win
