@@ -170,7 +170,7 @@ HRESULT Connect::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* par
     const HRESULT stored = StoreResultArgument(*answer, arguments.result);
     if (SUCCEEDED(hr) && FAILED(stored)) {
       hr = stored;
-      failure.kind = FailureKind::kOutOfMemory;  // a copy of the answer; no room for words either
+      failure.kind = FailureKind::kOutOfMemory;  // no room to copy the answer
       failure.code = stored;
     }
   }
