@@ -6,8 +6,10 @@
 
 #include <cstdint>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/failure.h"
 
@@ -32,6 +34,9 @@ class HostApplication {
   // Access: Application.CommandBars.GetPressedMso(id_mso), whether that built-in button is
   // pressed; two calls into the host, one for CommandBars and one for GetPressedMso.
   virtual bool GetPressedMso(std::string_view id_mso) = 0;
+  // Access: the same for several buttons through one CommandBars read, 1 + id_msos.size() calls
+  // into the host; the answers in the order of `id_msos`.
+  virtual std::vector<bool> GetPressedMsos(std::span<const std::string_view> id_msos) = 0;
 };
 
 // The command-line tool's stand-in for a host: a name, a version ("14.0" unless told), and for
@@ -47,6 +52,12 @@ class StandInHost final : public HostApplication {
   std::int32_t CurrentObjectType() override { return object_type_; }
   bool GetPressedMso(std::string_view id_mso) override {
     return pressed_.find(std::string(id_mso)) != pressed_.end();
+  }
+  std::vector<bool> GetPressedMsos(std::span<const std::string_view> id_msos) override {
+    std::vector<bool> pressed;
+    for (const std::string_view id_mso : id_msos)
+      pressed.push_back(GetPressedMso(id_mso));
+    return pressed;
   }
 
   void set_version(std::string version) { version_ = std::move(version); }

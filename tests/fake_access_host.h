@@ -22,6 +22,8 @@ class FakeAccess final : public HostApplication {
   bool datasheet = false;
   // When set, the n-th query (counting from 0) fails with kNoDatabaseCode.
   std::optional<std::size_t> fail_at;
+  // When true, every query fails with kNoDatabaseCode.
+  bool failing = false;
   std::vector<std::string> calls;
 
   std::string Name() override { return "Microsoft Access"; }
@@ -44,10 +46,18 @@ class FakeAccess final : public HostApplication {
       return datasheet;
     return false;
   }
+  // Logged as the host sees it: the CommandBars read, then each button.
+  std::vector<bool> GetPressedMsos(std::span<const std::string_view> id_msos) override {
+    Log("CommandBars");
+    std::vector<bool> pressed;
+    for (const std::string_view id_mso : id_msos)
+      pressed.push_back(GetPressedMso(id_mso));
+    return pressed;
+  }
 
  private:
   void Log(std::string call) {
-    const bool fail = fail_at && *fail_at == calls.size();
+    const bool fail = failing || (fail_at && *fail_at == calls.size());
     calls.push_back(std::move(call));
     if (fail)
       throw BuildFailure(FailureKind::kHost, "the host has no database open", kNoDatabaseCode);

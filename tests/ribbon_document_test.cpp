@@ -32,6 +32,9 @@ class FakeHost final : public HostApplication {
   void SetDocumentMap(bool) override {}
   std::int32_t CurrentObjectType() override { return -1; }
   bool GetPressedMso(std::string_view) override { return false; }
+  std::vector<bool> GetPressedMsos(std::span<const std::string_view> id_msos) override {
+    return std::vector<bool>(id_msos.size());
+  }
   bool fail_ = false;
   std::optional<std::string> version = "14.0";  // none: the host has no such property
   int version_reads = 0;

@@ -32,7 +32,7 @@ void CheckOfficeVersions(CheckList& checks, const AddinUnderTest& addin);
 // One connected add-in object through its callbacks, then released.
 void CheckCallbacks(CheckList& checks, const AddinUnderTest& addin);
 
-// Access's own callbacks and its two-second refresh, with a fake Access and ribbon.
+// Access's own callbacks and its refresh, with a fake Access and ribbon.
 void CheckAccess(CheckList& checks, const AddinUnderTest& addin);
 
 // The About window's custom pointer from HAND-M.CUR next to the DLL.

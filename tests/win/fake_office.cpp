@@ -54,6 +54,7 @@ HRESULT FakeDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCI
     return DISP_E_UNKNOWNINTERFACE;
   if (!names || !ids || count != 1 || !names[0])
     return E_INVALIDARG;
+  ++lookups;
   const auto id = Member(names[0]);
   ids[0] = id ? *id : DISPID_UNKNOWN;
   return id ? S_OK : DISP_E_UNKNOWNNAME;
@@ -119,6 +120,8 @@ HRESULT FakeCommandBars::Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT
   if (!result)
     return E_POINTER;
   ++pressed_queries;
+  if (pressed_error)
+    return *pressed_error;
   const std::wstring_view button(V_BSTR(&params.rgvarg[0]),
                                  ::SysStringLen(V_BSTR(&params.rgvarg[0])));
   V_VT(result) = VT_BOOL;
@@ -250,6 +253,8 @@ HRESULT FakeRibbonUi::Invalidate() {
     --failures_left;
     return E_FAIL;
   }
+  if (redraw)
+    redraw();
   return S_OK;
 }
 

@@ -10,6 +10,7 @@
 
 #include <oaidl.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,8 @@ class FakeDispatch : public IDispatch {
 
   // References beyond the test's own.
   LONG borrowed() const { return references_ - 1; }
+
+  int lookups = 0;  // GetIDsOfNames calls
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
@@ -73,6 +76,7 @@ class FakeCommandBars final : public FakeDispatch {
   bool design = false;     // "ViewsDesignView"
   bool datasheet = false;  // "ViewsDatasheetView"
   int pressed_queries = 0;
+  std::optional<HRESULT> pressed_error;  // GetPressedMso fails with it when set
 
  protected:
   std::optional<DISPID> Member(std::wstring_view name) const override;
@@ -114,7 +118,8 @@ class FakeApplication final : public FakeDispatch {
   FakeCommandBars* command_bars_;
 };
 
-// The ribbon Office hands to onLoad: counts Invalidate calls and can be told to fail them.
+// The ribbon Office hands to onLoad: counts Invalidate calls and can be told to fail them. After
+// a successful Invalidate it runs `redraw`, where a test plays Office asking the callbacks again.
 class FakeRibbonUi final : public win::IRibbonUI {
  public:
   FakeRibbonUi() = default;
@@ -124,6 +129,7 @@ class FakeRibbonUi final : public win::IRibbonUI {
   LONG borrowed() const { return references_ - 1; }
   int invalidations = 0;  // calls, failed ones included
   int failures_left = 0;  // so many calls fail with E_FAIL before they succeed again
+  std::function<void()> redraw;
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
