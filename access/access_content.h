@@ -5,6 +5,7 @@
 #include <span>
 
 #include "core/content.h"
+#include "core/version_changes.h"
 
 namespace trelvane::access {
 
@@ -18,6 +19,8 @@ inline constexpr content::Visibility kDatasheet{"OnGetVisibleDatasheet"};
 std::span<const Item> MenuBar();
 std::span<const Item> StandardToolbar();
 std::span<const Item> FormattingToolbar();
+// What later Office versions lack of these lists, or know under another id.
+std::span<const VersionChange> VersionChanges();
 // The group Controls0, from its start tag to its end tag, with the three toolbox rows.
 std::span<const Item> ToolboxGroup();
 

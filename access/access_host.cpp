@@ -17,6 +17,7 @@ const HostProfile& AccessHost() {
       .all_menu_start_tag = {},  // BeginMenu("All")
       .spacer_after_all_menu = "  ",
       .content = {MenuBar(), StandardToolbar(), FormattingToolbar(), ToolboxGroup()},
+      .version_changes = VersionChanges(),
       .uninstall_message =
           "To uninstall, close Access and then go to\r\r"
           "Start > Program Files > Trelvane > Uninstall Trelvane",

@@ -51,7 +51,7 @@ inline constexpr Item kEditHead[] = {
     Control("ShowClipboard", "Office Clipboard …"),
     Control("PasteSpecial", "Paste"),
     Separator(),
-    Control("CreateShortCutMenuFromMacro", "Create ShortCut…"),
+    Control("CreateShortcutMenuFromMacro", "Create ShortCut…"),
     Control("ClearMenuAccess", "Delete"),
 };
 
@@ -153,7 +153,7 @@ inline constexpr Item kFormatDesignItems[] = {
       Control("VerticalSpacingDecrease", "Decrease Vertical"),
     EndMenu(),
     Control("ObjectsGroup", "Group"),
-    Control("ObjectsUnGroup", "UnGroup"),
+    Control("ObjectsUngroup", "UnGroup"),
     Separator(),
     Control("ObjectBringToFront", "Bring to Front"),
     Control("ObjectSendToBack", "Send to Back"),

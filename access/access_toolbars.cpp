@@ -2,7 +2,6 @@
 // group Controls0 with its three rows. The last four groups of the Standard row show only in the
 // views whose tools they hold; on the Formatting row every element is bound to a view, and the
 // gap after a run carries the run's own callback so that hidden tools leave no empty gaps behind.
-// "ControlLineFicknessGallery" is the idMso letter for letter.
 #include "access/access_content.h"
 #include "access/access_shared_menus.h"
 
@@ -63,8 +62,8 @@ constexpr Item kStandardToolbar[] = {
         Control("ViewsPivotChartView", "PivotChart View"),
         Control("ViewsFormView", "Form View"),
         Control("ViewsReportView", "Report View"),
-        Control("ViewsAdpDiagramPrintPreviewView", "Print Preview"),
-        Control("ViewsLayoutViewView", "Layout View"),
+        Control("ViewsAdpDiagramPrintPreview", "Print Preview"),
+        Control("ViewsLayoutView", "Layout View"),
       EndMenu(),
     EndButtonGroup(),
     ButtonGroup(kFormOrReport),
@@ -109,7 +108,7 @@ constexpr Item kFormattingToolbar[] = {
     EndButtonGroup(),
     Spacer(" ", kText),
     ButtonGroup(kFormOrReport),
-      Icon("ControlLineFicknessGallery", kFormOrReport),
+      Icon("ControlLineThicknessGallery", kFormOrReport),
       Icon("ControlLineTypeGallery", kFormOrReport),
       Icon("ControlLineColorPicker", kFormOrReport),
       Icon("ControlSpecialEffectFlat", kFormOrReport),

@@ -4,6 +4,7 @@
 #include "core/ascii_case.h"
 #include "core/content_player.h"
 #include "core/ribbon_document.h"
+#include "core/version_filter.h"
 
 namespace trelvane::access {
 namespace {
@@ -51,13 +52,16 @@ std::optional<DynamicMenu> DynamicMenuNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::string BuildMenuContent(DynamicMenu menu, HostApplication& host, MarkupWriter& writer) {
+std::string BuildMenuContent(DynamicMenu menu, HostApplication& host, MarkupWriter& writer,
+                             OfficeVersion version) {
   writer.Clear();
   writer.Append("<menu xmlns=\"");
   writer.Append(kCustomUiNamespace);
   writer.Append("\">");
   const ObjectKind kind = KindOf(host.CurrentObjectType());
-  PlayItems(writer, ListFor(DynamicMenuLists(menu), kind), EmitterForms::kExtended, "");
+  const std::vector<Item> items =
+      ItemsForVersion(ListFor(DynamicMenuLists(menu), kind), VersionChanges(), version);
+  PlayItems(writer, items, EmitterForms::kExtended, "");
   writer.Append("</menu>");
   return writer.text();
 }

@@ -12,6 +12,7 @@
 #include "access/access_content.h"
 #include "core/host_application.h"
 #include "core/markup_writer.h"
+#include "core/office_version.h"
 
 namespace trelvane::access {
 
@@ -27,9 +28,11 @@ std::span<const NamedDynamicMenu> DynamicMenus();
 // The menu whose name is `name`, compared without regard to ASCII case.
 std::optional<DynamicMenu> DynamicMenuNamed(std::string_view name);
 
-// Reads the kind once, writes `<menu xmlns="NS">`, the items for that kind and `</menu>` into
-// `writer` (replacing its text) and returns a copy. Throws BuildFailure when the host cannot say
-// the kind or an emitter fails.
-std::string BuildMenuContent(DynamicMenu menu, HostApplication& host, MarkupWriter& writer);
+// Reads the kind once, writes `<menu xmlns="NS">`, the items for that kind as `version` shows
+// them and `</menu>` into `writer` (replacing its text) and returns a copy. The version is that
+// of the document the menu belongs to, so the host is not asked for it again. Throws
+// BuildFailure when the host cannot say the kind or an emitter fails.
+std::string BuildMenuContent(DynamicMenu menu, HostApplication& host, MarkupWriter& writer,
+                             OfficeVersion version);
 
 }  // namespace trelvane::access

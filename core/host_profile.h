@@ -9,6 +9,7 @@
 #include "core/content.h"
 #include "core/content_player.h"
 #include "core/host_tab.h"
+#include "core/version_changes.h"
 
 namespace trelvane {
 
@@ -25,6 +26,8 @@ struct HostProfile {
   std::string_view all_menu_start_tag;
   std::optional<std::string_view> spacer_after_all_menu;
   HostContent content;
+  // What later Office versions lack of the content, or know under another id.
+  std::span<const VersionChange> version_changes = {};
   std::string_view uninstall_message;  // shown by Uninstall0
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "core/settings.h"
+#include "core/version_filter.h"
 
 namespace trelvane {
 namespace {
@@ -32,12 +33,14 @@ std::optional<std::string> RibbonBuilder::Build(HostApplication* application,
                                                 SettingsStore& store) {
   const Settings settings(store);
   writer_.ResetCounters();
+  office_version_ = OfficeVersion::kOffice2010;
 
   if (application == nullptr) {
     throw BuildFailure(FailureKind::kHost, "the add-in is not connected to a host application");
   }
   if (application->Name().find(host_.host_word) == std::string::npos)
     return std::nullopt;
+  office_version_ = ReadOfficeVersion(*application);
   if (settings.ReadInt32(kKeyClassic, 1) == 0)
     return std::nullopt;
 
@@ -55,11 +58,12 @@ std::optional<std::string> RibbonBuilder::Build(HostApplication* application,
     writer_.Append("<tab id=\"Menus\" label=\"Classic\">");
   }
   writer_.Append("<group id=\"ToolsPanel\" label=\"Tools panel\">");
-  WriteMenuBox(settings);
-  EmitStandardToolbar(writer_, host_.content, host_.forms);
-  EmitFormattingToolbar(writer_, host_.content, host_.forms);
+  const VersionedContent content(host_.content, host_.version_changes, office_version_);
+  WriteMenuBox(settings, content.lists());
+  EmitStandardToolbar(writer_, content.lists(), host_.forms);
+  EmitFormattingToolbar(writer_, content.lists(), host_.forms);
   writer_.Append("</group >");
-  PlayItems(writer_, host_.content.after_tools_panel, host_.forms, "");
+  PlayItems(writer_, content.lists().after_tools_panel, host_.forms, "");
   writer_.Append("</tab></tabs></ribbon></customUI>");
   return writer_.text();
 }
@@ -92,7 +96,7 @@ void RibbonBuilder::WriteTabs(const Settings& settings) {
 }
 
 // The first box: the All menu when it is on, then the menu bar on the tab.
-void RibbonBuilder::WriteMenuBox(const Settings& settings) {
+void RibbonBuilder::WriteMenuBox(const Settings& settings, const HostContent& content) {
   writer_.Append("<box id=\"boxNew1\" boxStyle=\"horizontal\">");
   if (settings.ReadInt32(kKeyAll, 1) == 1) {
     if (host_.all_menu_start_tag.empty()) {
@@ -100,13 +104,13 @@ void RibbonBuilder::WriteMenuBox(const Settings& settings) {
     } else {
       writer_.Append(host_.all_menu_start_tag);
     }
-    EmitMenuBar(writer_, host_.content, host_.forms, kMenuBarInAllMenu);
+    EmitMenuBar(writer_, content, host_.forms, kMenuBarInAllMenu);
     // The menu-bar mode is 2 here, so a spacer-after request adds nothing.
     writer_.EndMenu(true);
     if (host_.spacer_after_all_menu)
       writer_.EmitSpacer(*host_.spacer_after_all_menu);
   }
-  EmitMenuBar(writer_, host_.content, host_.forms, kMenuBarOnTab);
+  EmitMenuBar(writer_, content, host_.forms, kMenuBarOnTab);
   writer_.Append("</box>");
 }
 

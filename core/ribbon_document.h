@@ -10,6 +10,7 @@
 #include "core/host_application.h"
 #include "core/host_profile.h"
 #include "core/markup_writer.h"
+#include "core/office_version.h"
 #include "core/settings_store.h"
 
 namespace trelvane {
@@ -39,15 +40,20 @@ class RibbonBuilder {
   const MarkupWriter& writer() const { return writer_; }
   // The writer and its counters outlive a build: Access's dynamic menus go on numbering from them.
   MarkupWriter& writer() { return writer_; }
+  // The Office version the last document was written for, read from the host once per build;
+  // Access's dynamic menus follow it without asking again. Office 2010 before any build, and
+  // after one that ended before asking (no host, or another host's name).
+  OfficeVersion office_version() const { return office_version_; }
 
  private:
   // The document, or nothing for "add nothing"; throws BuildFailure.
   std::optional<std::string> Build(HostApplication* application, SettingsStore& store);
   void WriteTabs(const Settings& settings);
-  void WriteMenuBox(const Settings& settings);
+  void WriteMenuBox(const Settings& settings, const HostContent& content);
 
   const HostProfile& host_;
   MarkupWriter writer_;
+  OfficeVersion office_version_ = OfficeVersion::kOffice2010;
 };
 
 }  // namespace trelvane

@@ -1,6 +1,6 @@
 // The Excel menu bar: nine menus, File to Help, each opened by its literal start tag. Inside the
 // All menu every id gets the prefix "All" (tags never do); on the tab a one-blank gap follows
-// each menu but Help. The odd spellings (OleObjectctInsert, ListSinhronize) and the start tags
+// each menu but Help. The odd spelling OleObjectctInsert is Office's own id, and the start tags
 // without a tag attribute are what the bar has always carried; keep them exactly.
 #include "excel/excel_content.h"
 #include "excel/excel_shared_menus.h"
@@ -171,7 +171,7 @@ constexpr Item kMenuBar[] = {
       Separator(),
       MenuTag(R"(<menu id="d366569" label="Arrange">)"),
         Control("ObjectBringToFrontMenu"),
-        Control("ObjectBringToBackMenu"),
+        Control("ObjectSendToBackMenu"),
         Control("SelectionPane"),
         Control("ObjectAlignMenu"),
         Control("ObjectsGroupMenu"),
@@ -260,7 +260,7 @@ constexpr Item kMenuBar[] = {
         Control("TableExportTableToSharePointList"),
         Control("TableOpenInBrowser"),
         Control("TableUnlinkExternalData"),
-        Control("ListSinhronize"),
+        Control("ListSynchronize"),
         Control("ChangesDiscardAndRefresh"),
       EndMenu(),
       MenuTag(R"(<menu id="dGroupXML" label="XML" imageMso="GroupXML">)"),

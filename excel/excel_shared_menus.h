@@ -11,7 +11,7 @@ using namespace trelvane::content;
 // clang-format off
 inline constexpr Item kFunctionLibraryItems[] = {
     Control("AutoSumMenu"),
-    Control("FunctionsRecentlyUsedInsertGallery"),
+    Control("FunctionsRecentlyUsedtInsertGallery"),
     Separator(),
     Control("FunctionsFinancialInsertGallery"),
     Control("FunctionsLogicalInsertGallery"),
@@ -28,7 +28,7 @@ inline constexpr Item kCommentsItems[] = {
     Control("ReviewPreviousComment", "Previous"),
     Control("ReviewNextComment", "Next"),
     Control("ReviewShowOrHideComment", "Show/Hide comment"),
-    Control("ReviewShowAllComment", "Show All comments"),
+    Control("ReviewShowAllComments", "Show All comments"),
     Control("ReviewShowInk", "Show Ink"),
 };
 

@@ -15,6 +15,7 @@ const HostProfile& PowerPointHost() {
       // EndMenu adds no gap inside the All menu, so the gap after it is written here, and wider.
       .spacer_after_all_menu = "  ",
       .content = {MenuBar(), StandardToolbar(), FormattingToolbar()},
+      .version_changes = VersionChanges(),
       .uninstall_message =
           "To uninstall, close PowerPoint and then go to\r\r"
           "Start > Program Files > Trelvane > Uninstall Trelvane",

@@ -3,7 +3,7 @@
 // but Help; inside the All menu no gap follows any. The two buttons at the end of Help are written
 // whole, their ids prefixed with "All" inside the All menu. Labels are kept character for
 // character: the leading blank of " View", the blank before some ellipses ("Find …") and not
-// others ("Replace…"), and the spelling "Add a Digital Sinature".
+// others ("Replace…").
 #include "powerpoint/powerpoint_content.h"
 #include "powerpoint/powerpoint_shared_menus.h"
 
@@ -76,7 +76,7 @@ constexpr Item kMenuBar[] = {
       Control("OutlineShowTextFormatting", "Show Text Formatting"),
       Separator(),
       Control("ViewRulerPowerPoint", "Ruler"),
-      Control("ViewGridlines", "Gridlines"),
+      Control("ViewGridlinesPowerPoint", "Gridlines"),
       Control("GridSettings", "Grid Settings…"),
       Control("ViewMessageBar", "Message Bar"),
       Control("ShowClipboard", "Office Clipboard …"),
@@ -116,7 +116,7 @@ constexpr Item kMenuBar[] = {
       Separator(),
       Control("ChartInsert", "Chart"),
       Control("TableInsertGallery", "Table"),
-      Control("OleObjectInsert", "Object…"),
+      Control("OleObjectctInsert", "Object…"),
       Control("HyperlinkInsert", "Hyperlink…"),
       Control("HeaderFooterInsert", "Header And Footer"),
     EndMenuWithGap(),
@@ -190,7 +190,7 @@ constexpr Item kMenuBar[] = {
       Control("DocumentPanelTemplate", "Document Template"),
       Control("AddInManager", "Add-Ins…"),
       Control("AutoCorrect", "AutoCorrect Options…"),
-      Control("FileAddDigitalSignature", "Add a Digital Sinature"),
+      Control("FileAddDigitalSignature", "Add a Digital Signature"),
       Separator(),
       Control("ApplicationOptionsDialog", "PowerPoint Options"),
     EndMenuWithGap(),
@@ -217,8 +217,8 @@ constexpr Item kMenuBar[] = {
       Control("SlideHide", "Hide Slide"),
       Control("SlideShowCustom", "Custom Slide Show"),
       Separator(),
-      Gallery("SlideShowResolutionGallery", "Resolution"),
-      Gallery("SlideShowShowPresentationOnGallery", "Show Presentation On"),
+      Control("SlideShowResolutionGallery", "Resolution"),
+      Control("SlideShowShowPresentationOnGallery", "Show Presentation On"),
       Control("SlideShowUsePresenterView", "Use Presenter View"),
     EndMenuWithGap(),
     Menu("Windows"),

@@ -19,7 +19,7 @@ inline constexpr Item kCommentsItems[] = {
     Control("ReviewShowOrHideMarkup", "Show Markup"),
     Control("ReviewNewComment", "New Comment"),
     Control("ReviewEditComment", "Edit Comment"),
-    Control("ReviewDeleteCommentMenuPowerPoint", "Delete"),
+    Control("ReviewDeleteCommentsMenuPowerPoint", "Delete"),
     Control("ReviewPreviousCommentPowerPoint", "Previous"),
     Control("ReviewNextCommentPowerPoint", "Next"),
 };

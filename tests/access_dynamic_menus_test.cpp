@@ -37,10 +37,11 @@ constexpr std::int32_t kKinds[] = {0,
 
 const std::string kEmpty = "<menu xmlns=\"" + std::string(kCustomUiNamespace) + "\"></menu>";
 
-std::string Content(DynamicMenu menu, std::int32_t kind, MarkupWriter& writer) {
+std::string Content(DynamicMenu menu, std::int32_t kind, MarkupWriter& writer,
+                    OfficeVersion version = OfficeVersion::kOffice2010) {
   FakeAccess host;
   host.kind = kind;
-  return BuildMenuContent(menu, host, writer);
+  return BuildMenuContent(menu, host, writer, version);
 }
 
 // The text with the running numbers of its ids taken out.
@@ -120,17 +121,41 @@ TEST(AccessDynamicMenus, EachRequestReadsTheKindOnceAndAFailingQueryGivesNoConte
     FakeAccess host;
     host.kind = 0;
     MarkupWriter writer;
-    BuildMenuContent(menu.menu, host, writer);
+    BuildMenuContent(menu.menu, host, writer, OfficeVersion::kOffice2016);
     EXPECT_EQ(host.calls, std::vector<std::string>{"kind"}) << menu.name;
 
     FakeAccess failing;
     failing.fail_at = 0;
     try {
-      BuildMenuContent(menu.menu, failing, writer);
+      BuildMenuContent(menu.menu, failing, writer, OfficeVersion::kOffice2010);
       ADD_FAILURE() << menu.name << " gave content without a kind";
     } catch (const BuildFailure& e) {
       EXPECT_EQ(e.failure().code, FakeAccess::kNoDatabaseCode);
     }
+  }
+}
+
+TEST(AccessDynamicMenus, MenusFollowTheirDocumentsVersionWithoutAskingTheHostAgain) {
+  MemorySettingsStore store;
+  RibbonBuilder builder(access::AccessHost());
+  for (const char* version : {"14.0", "16.0"}) {
+    FakeAccess host;
+    host.version = version;
+    host.kind = 0;
+    const RibbonXml xml = builder.GetRibbonXML(&host, store);
+    ASSERT_TRUE(xml.ok) << xml.failure.reason;
+    EXPECT_EQ(host.calls, std::vector<std::string>{"version"});
+    host.calls.clear();
+    const std::string view =
+        BuildMenuContent(DynamicMenu::kView, host, builder.writer(), builder.office_version());
+    EXPECT_EQ(host.calls, std::vector<std::string>{"kind"});
+    // PivotTable views went with Office 2013; the separator after them stays.
+    const bool office2010 = std::string_view(version) == "14.0";
+    EXPECT_EQ(view.find("ViewsPivotTableView") != std::string::npos, office2010) << version;
+    EXPECT_EQ(xml.document.find("ViewsPivotTableView") != std::string::npos, office2010);
+    const std::string next =
+        office2010 ? "<control idMso=\"ViewsPivotTableView\"" : "<menuSeparator";
+    EXPECT_NE(view.find("label=\"Datasheet View\"/>" + next), std::string::npos) << view;
   }
 }
 

@@ -13,20 +13,6 @@ using testing::FakeConfiguratorWorld;
 using testing::Join;
 using testing::Log;
 
-// An Office host that answers only its Name.
-class NamedHost final : public HostApplication {
- public:
-  explicit NamedHost(std::string name) : name_(std::move(name)) {}
-  std::string Name() override { return name_; }
-  bool DocumentMap() override { return false; }
-  void SetDocumentMap(bool) override {}
-  std::int32_t CurrentObjectType() override { return 0; }
-  bool GetPressedMso(std::string_view) override { return false; }
-
- private:
-  std::string name_;
-};
-
 class ConfiguratorOkTest : public ::testing::Test {
  protected:
   // Loads a window, selects `host` and forgets what that logged.
@@ -85,7 +71,7 @@ TEST_F(ConfiguratorOkTest, HidingEveryTabOfTheChosenHostMakesItsRibbonStartFromS
     }
     ASSERT_NE(choice, nullptr) << entry.key;
     const auto document = [&] {
-      NamedHost application(std::string(profile.application_name));
+      StandInHost application(std::string(profile.application_name));
       RibbonBuilder builder(profile);
       const RibbonXml xml = builder.GetRibbonXML(&application, world_);
       EXPECT_TRUE(xml.ok) << entry.key;

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Checks every host's ribbon document over a matrix of settings, through trelvane-ribbon.
 
-Each document must be well-formed XML, carry distinct ids, follow the settings it was built
-from, and validate against the customUI schema (lax validation: the schema file has duplicate
-attribute uses that strict validators reject). Where the schema file is absent the schema check
-is skipped, saying so. The tool's own contract is checked too: exit codes, empty output, and a
-one-line reason on a failed build.
+Each document, for each Office version the add-in writes for (14, 15, 16), must be well-formed
+XML, carry distinct ids, follow the settings it was built from, and validate against the customUI
+schema (lax validation: the schema file has duplicate attribute uses that strict validators
+reject). Where the schema file is absent the schema check is skipped, saying so. Given Microsoft's
+control lists, every idMso of every document and Access menu must be in the lists of the version
+it was written for, with a matching element. The tool's own contract is checked too: exit codes,
+empty output, and a one-line reason on a failed build.
 """
 import argparse
 import itertools
@@ -63,12 +65,33 @@ def tab_keys(document):
     return hidden, ribbon.get("startFromScratch") == "true"
 
 
-def check_document(label, document, schema, settings):
+VERSIONS = ["14", "15", "16"]
+
+
+class ControlUse:
+    """Every idMso written, per host and Office version, with the elements that name it."""
+
+    def __init__(self):
+        self.elements = {}
+
+    def add(self, host, version, root):
+        seen = self.elements.setdefault((host, version), {})
+        for e in root.iter():
+            if e.get("idMso") is not None:
+                seen.setdefault(e.get("idMso"), set()).add(e.tag.replace(NS, ""))
+
+
+uses = ControlUse()
+
+
+def check_document(label, document, schema, settings, host=None, version=None):
     try:
         root = ET.fromstring(document)
     except ET.ParseError as e:
         check(False, f"{label}: not well-formed: {e}")
         return
+    if host is not None:
+        uses.add(host, version, root)
     ids = [e.get("id") for e in root.iter() if e.get("id") is not None]
     dupes = sorted({i for i in ids if ids.count(i) > 1})
     check(not dupes, f"{label}: ids used twice: {dupes[:5]}")
@@ -110,6 +133,10 @@ def host_tabs_of(tool, host):
         code, out, _ = tool.run(host, {"Hide built-in Tabs": "1", key: "1"})
         if code == 0 and out and tab_keys(out)[0]:
             tabs.append(key)
+            for version in VERSIONS:
+                _, alone, _ = tool.run(host, {"Hide built-in Tabs": "1", key: "1"},
+                                       args=["--office-version", version])
+                uses.add(host, version, ET.fromstring(alone))
     return tabs
 
 
@@ -118,36 +145,39 @@ CANDIDATE_TABS = ["Home", "Insert", "Page Layout", "Formulas", "Data", "Referenc
                   "Create", "External Data", "Database Tools"]
 
 
-def check_matrix(tool, host, schema):
+def check_matrix(tool, host, schema, tabs, version):
     documents = 0
-    defaults_code, defaults, _ = tool.run(host)
-    check(defaults_code == 0 and defaults, f"{host}: no default document")
-    check_document(f"{host} defaults", defaults, schema, {})
+    as_version = ["--office-version", version]
+    defaults_code, defaults, _ = tool.run(host, args=as_version)
+    check(defaults_code == 0 and defaults, f"{host} {version}: no default document")
+    check_document(f"{host} {version} defaults", defaults, schema, {}, host, version)
     documents += 1
+    if version == "14":
+        _, unnamed, _ = tool.run(host)
+        check(unnamed == defaults, f"{host}: without --office-version not the 14 document")
 
-    tabs = host_tabs_of(tool, host)
-    check(len(tabs) >= 4, f"{host}: only {tabs} hide a tab")
     for left, all_menu, (case, values, hidden, scratch) in itertools.product(
             ["0", "1", "2"], ["0", "1"], list(hiding_cases(tabs))):
         settings = {"Left": left, "All": all_menu, "Hide built-in Tabs": "1", **values}
-        label = f"{host} Left={left} All={all_menu} hiding {case}"
-        code, out, err = tool.run(host, settings)
+        label = f"{host} {version} Left={left} All={all_menu} hiding {case}"
+        code, out, err = tool.run(host, settings, args=as_version)
         if not check(code == 0 and out, f"{label}: exit {code} {err.strip()}"):
             continue
-        check_document(label, out, schema, settings)
+        check_document(label, out, schema, settings, host, version)
         documents += 1
         got_hidden, got_scratch = tab_keys(out)
         check((len(got_hidden), got_scratch) == (hidden, scratch),
               f"{label}: hid {got_hidden}, from scratch {got_scratch}")
 
     # Hiding off: the tab keys are not looked at.
-    code, out, _ = tool.run(host, {"Hide built-in Tabs": "0", **{k: "1" for k in tabs}})
-    check(out == defaults, f"{host}: tab keys without Hide built-in Tabs changed the document")
-    code, out, _ = tool.run(host, {"Classic": "5"})
-    check(out == defaults, f"{host}: Classic=5 is not the same as on")
+    code, out, _ = tool.run(host, {"Hide built-in Tabs": "0", **{k: "1" for k in tabs}},
+                            args=as_version)
+    check(out == defaults, f"{host} {version}: tab keys without Hide built-in Tabs changed it")
+    code, out, _ = tool.run(host, {"Classic": "5"}, args=as_version)
+    check(out == defaults, f"{host} {version}: Classic=5 is not the same as on")
     for settings, args in [({"Classic": "0"}, []), ({}, ["--host-name", "Something Else"]),
                            ({}, ["--host-name", "MICROSOFT " + host.upper()])]:
-        code, out, err = tool.run(host, settings, args=args)
+        code, out, err = tool.run(host, settings, args=args + as_version)
         check(code == 0 and out == b"" and err == "",
               f"{host} {settings} {args}: expected nothing, got exit {code}, {len(out)} bytes")
     return documents
@@ -212,12 +242,12 @@ def visibility(tool, kind, *views):
     return answers
 
 
-def check_access_context(tool, schema):
-    """Access's dynamic-menu content and visibility answers, through the tool."""
+def check_menu_contents(tool, schema, version):
+    """Every dynamic menu for every kind, as Access gets it from the add-in for `version`."""
     requests = [f"{menu}:{kind}" for kind in KINDS for menu in MENUS]
-    args = [a for r in requests for a in ("--content", r)]
+    args = [a for r in requests for a in ("--content", r)] + ["--office-version", version]
     code, out, err = tool.run("access", args=args)
-    if not check(code == 0, f"access --content: exit {code} {err.strip()}"):
+    if not check(code == 0, f"access {version} --content: exit {code} {err.strip()}"):
         return 0
     check(not out.endswith(b"\n"), "access --content: a newline after the last answer")
     answers = out.decode("utf-8").split("\n")
@@ -225,29 +255,37 @@ def check_access_context(tool, schema):
     ids = []
     empty = {}
     for request, answer in zip(requests, answers):
-        label = f"access --content {request}"
+        label = f"access {version} --content {request}"
         try:
             root = ET.fromstring(answer)
         except ET.ParseError as e:
             check(False, f"{label}: not well-formed: {e}")
             continue
         check(root.tag == NS + "menu", f"{label}: root is {root.tag}")
+        uses.add("access", version, root)
         ids += [e.get("id") for e in root.iter() if e.get("id") is not None]
         empty[request] = len(root) == 0
         if schema is not None:
             errors = list(schema.iter_errors(answer))
             check(not errors, f"{label}: schema: {errors[0] if errors else ''}")
     dupes = sorted({i for i in ids if ids.count(i) > 1})
-    check(not dupes, f"access --content: ids repeat across requests: {dupes[:5]}")
+    check(not dupes, f"access {version} --content: ids repeat across requests: {dupes[:5]}")
 
-    # A menu is empty exactly where its getVisible callback hides it; the toolbar callbacks
-    # follow the view buttons.
+    # A menu is empty exactly where its getVisible callback hides it, in every version.
     for kind in KINDS:
         shown = visibility(tool, kind)
         for menu in MENUS:
             check(empty.get(f"{menu}:{kind}") == (not shown.get("OnGetVisible" + menu)),
-                  f"{menu} for kind {kind}: empty {empty.get(f'{menu}:{kind}')}, "
+                  f"{version} {menu} for kind {kind}: empty {empty.get(f'{menu}:{kind}')}, "
                   f"visible {shown.get('OnGetVisible' + menu)}")
+    return len(answers)
+
+
+def check_access_context(tool, schema):
+    """Access's dynamic-menu content and visibility answers, through the tool."""
+    answers = sum(check_menu_contents(tool, schema, version) for version in VERSIONS)
+
+    # The toolbar callbacks follow the view buttons.
     names = list(visibility(tool, "2", "--design"))
     check(len(names) == 11 and names[0] == "OnGetVisibleFormOrReport"
           and names[-1] == "OnGetVisibleRecords", f"--visibility names: {names}")
@@ -272,16 +310,73 @@ def check_access_context(tool, schema):
         check(code == 2 and out == b"" and "usage" in err, f"access {bad}: exit {code}")
     code, out, err = tool.run("excel", args=["--content", "Edit:1"])
     check(code == 2 and out == b"", f"excel --content: exit {code}")
-    return len(answers)
+    return answers
 
 
 def check_command_line(tool):
     code, out, _ = tool.run(None, args=["--help"])
     check(code == 0 and b"usage: trelvane-ribbon HOST" in out, "--help")
+    check(b"--office-version" in out, "--help names --office-version")
     for args in [[], ["nosuchhost"], ["excel", "--bogus"], ["excel", "--host-name"],
-                 ["excel", "word"]]:
+                 ["excel", "word"], ["excel", "--office-version", "17"],
+                 ["excel", "--office-version", "16.0"], ["excel", "--office-version"]]:
         code, out, err = tool.run(None, args=args)
         check(code == 2 and out == b"" and "usage" in err, f"{args}: exit {code}")
+
+
+# The lists a version's controls must be in: 16.0 is reported by 2016, 2019, 2021 and
+# Microsoft 365 alike, so its controls must be in every one of their lists.
+LISTS_OF_VERSION = {"15": ["office2013"], "16": ["office2016", "office2019", "microsoft365"]}
+ALL_LISTS = ["office2013", "office2016", "office2019", "microsoft365"]
+
+
+def read_control_list(folder, name, host):
+    """{idMso: control type} of one published list."""
+    controls = {}
+    with open(os.path.join(folder, name, host + ".tsv"), encoding="utf-8") as f:
+        for line in f:
+            fields = line.rstrip("\r\n").split("\t")
+            if len(fields) >= 2 and fields[0]:
+                controls[fields[0]] = fields[1]
+    return controls
+
+
+def element_fits(element, listed_type):
+    return element == "control" or element == listed_type
+
+
+def check_control_lists(folder, hosts):
+    """Every idMso written for 15 and 16 is in that version's lists, named by a fitting element;
+    what the 2010 documents write beyond the 2013 list is reported, and must not be a slip of a
+    listed id."""
+    for host in hosts:
+        lists = {name: read_control_list(folder, name, host) for name in ALL_LISTS}
+        listed_ids = {i for controls in lists.values() for i in controls}
+        spelt = {i.lower() for i in listed_ids}
+        for version in VERSIONS:
+            written = uses.elements.get((host, version), {})
+            check(written, f"{host} {version}: no idMso seen")
+            outside = set()
+            for name in LISTS_OF_VERSION.get(version, ["office2013"]):
+                for id_mso, elements in sorted(written.items()):
+                    listed = lists[name].get(id_mso)
+                    if listed is None:
+                        outside.add(id_mso)
+                        continue
+                    wrong = sorted(e for e in elements if not element_fits(e, listed))
+                    check(not wrong, f"{host} {version}: {id_mso} is a {listed} in {name}, "
+                                     f"written as {wrong}")
+            if version in LISTS_OF_VERSION:
+                check(not outside, f"{host} {version}: not in {LISTS_OF_VERSION[version]}: "
+                                   f"{sorted(outside)}")
+            else:
+                # 2010 publishes no list: what it writes beyond the 2013 list must be commands
+                # that went after 2010, never an id that a list spells otherwise.
+                slips = sorted(i for i in outside if i not in listed_ids and i.lower() in spelt)
+                check(not slips, f"{host} {version}: ids a list spells otherwise: {slips}")
+            lists_named = "+".join(LISTS_OF_VERSION.get(version, ["office2013"]))
+            print(f"{host} {version}: {len(written)} distinct idMso, {len(outside)} outside "
+                  f"{lists_named}" + (f": {' '.join(sorted(outside))}" if outside else ""))
 
 
 SKIPPED = 77  # what CTest counts as a skipped test
@@ -302,6 +397,8 @@ def main():
     parser.add_argument("--tool", required=True)
     parser.add_argument("--schema", help="validate against this customUI schema too; "
                         "the checks are skipped when the file is absent")
+    parser.add_argument("--control-lists", help="the folder of Microsoft's control lists, "
+                        "one subfolder per version; every idMso is checked against them")
     args = parser.parse_args()
     schema = load_schema(args.schema)
     with tempfile.TemporaryDirectory(prefix="trelvane-docs-") as workdir:
@@ -311,9 +408,14 @@ def main():
         check_command_line(tool)
         documents = 0
         for host in hosts:
-            documents += check_matrix(tool, host, schema)
+            tabs = host_tabs_of(tool, host)
+            check(len(tabs) >= 4, f"{host}: only {tabs} hide a tab")
+            for version in VERSIONS:
+                documents += check_matrix(tool, host, schema, tabs, version)
             check_bad_input(tool, host)
         contents = check_access_context(tool, schema) if "access" in hosts else 0
+        if args.control_lists:
+            check_control_lists(args.control_lists, hosts)
     for failure in failures[:40]:
         print("FAIL", failure)
     validated = "schema-validated" if schema is not None else "not schema-validated"

@@ -17,13 +17,20 @@ class FakeAccess final : public HostApplication {
   static constexpr std::int32_t kNoDatabaseCode = static_cast<std::int32_t>(0x800A09D5);
 
   std::int32_t kind = -1;
+  std::string version = "14.0";
   bool design = false;
   bool datasheet = false;
   // When set, the n-th query (counting from 0) fails with kNoDatabaseCode.
   std::optional<std::size_t> fail_at;
+  // When true, every query fails with kNoDatabaseCode.
+  bool failing = false;
   std::vector<std::string> calls;
 
   std::string Name() override { return "Microsoft Access"; }
+  std::string Version() override {
+    Log("version");
+    return version;
+  }
   bool DocumentMap() override { throw BuildFailure(FailureKind::kHost, "no DocumentMap"); }
   void SetDocumentMap(bool) override { throw BuildFailure(FailureKind::kHost, "no DocumentMap"); }
 
@@ -39,10 +46,18 @@ class FakeAccess final : public HostApplication {
       return datasheet;
     return false;
   }
+  // Logged as the host sees it: the CommandBars read, then each button.
+  std::vector<bool> GetPressedMsos(std::span<const std::string_view> id_msos) override {
+    Log("CommandBars");
+    std::vector<bool> pressed;
+    for (const std::string_view id_mso : id_msos)
+      pressed.push_back(GetPressedMso(id_mso));
+    return pressed;
+  }
 
  private:
   void Log(std::string call) {
-    const bool fail = fail_at && *fail_at == calls.size();
+    const bool fail = failing || (fail_at && *fail_at == calls.size());
     calls.push_back(std::move(call));
     if (fail)
       throw BuildFailure(FailureKind::kHost, "the host has no database open", kNoDatabaseCode);

@@ -22,11 +22,22 @@ class FakeHost final : public HostApplication {
       throw BuildFailure(FailureKind::kHost, "Name failed", -2147352573);
     return name_;
   }
+  std::string Version() override {
+    ++version_reads;
+    if (!version)
+      throw BuildFailure(FailureKind::kHost, "no Version", -2147352570);
+    return *version;
+  }
   bool DocumentMap() override { return false; }
   void SetDocumentMap(bool) override {}
   std::int32_t CurrentObjectType() override { return -1; }
   bool GetPressedMso(std::string_view) override { return false; }
+  std::vector<bool> GetPressedMsos(std::span<const std::string_view> id_msos) override {
+    return std::vector<bool>(id_msos.size());
+  }
   bool fail_ = false;
+  std::optional<std::string> version = "14.0";  // none: the host has no such property
+  int version_reads = 0;
 
  private:
   std::string name_;
@@ -207,6 +218,36 @@ TEST_F(RibbonDocumentTest, AHostThatCannotAnswerFailsTheBuild) {
   xml = builder.GetRibbonXML(&app, store_);
   EXPECT_TRUE(xml.ok);
   EXPECT_EQ(xml.document, Document(excel::ExcelHost()));
+}
+
+TEST_F(RibbonDocumentTest, TheVersionIsReadOnceABuildAndAnUnreadableOneGivesThe2010Document) {
+  FakeHost app("Microsoft Excel");
+  RibbonBuilder builder(excel::ExcelHost());
+  const std::string office2010 = builder.GetRibbonXML(&app, store_).document;
+  EXPECT_EQ(app.version_reads, 1);
+  for (const char* version : {"16.0", "15.0"}) {
+    app.version = version;
+    const RibbonXml xml = builder.GetRibbonXML(&app, store_);
+    ASSERT_TRUE(xml.ok) << xml.failure.reason;
+    EXPECT_NE(xml.document, office2010) << version;
+    EXPECT_EQ(xml.document.find(R"(idMso="FormulaAuditingMenu")"), std::string::npos) << version;
+  }
+  EXPECT_EQ(builder.office_version(), OfficeVersion::kOffice2013);
+  EXPECT_EQ(app.version_reads, 3);
+  for (const std::optional<std::string>& version :
+       {std::optional<std::string>(), std::optional<std::string>("16,0"),
+        std::optional<std::string>("")}) {
+    app.version = version;
+    const RibbonXml xml = builder.GetRibbonXML(&app, store_);
+    ASSERT_TRUE(xml.ok) << xml.failure.reason;
+    EXPECT_EQ(xml.document, office2010) << version.value_or("(none)");
+    EXPECT_EQ(builder.office_version(), OfficeVersion::kOffice2010);
+  }
+  EXPECT_EQ(app.version_reads, 6);
+  // A host that is not ours is not asked.
+  FakeHost other("Microsoft Word");
+  EXPECT_EQ(builder.GetRibbonXML(&other, store_).document, "");
+  EXPECT_EQ(other.version_reads, 0);
 }
 
 TEST_F(RibbonDocumentTest, EveryBuildStartsAfreshSoTheSameSettingsGiveTheSameDocument) {

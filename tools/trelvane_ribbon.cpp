@@ -28,8 +28,9 @@ void PrintUsage(std::FILE* out) {
   }
   std::fprintf(
       out,
-      "usage: trelvane-ribbon HOST [--host-name NAME]\n"
-      "       trelvane-ribbon access [--host-name NAME] --content MENU:KIND [--content ...]\n"
+      "usage: trelvane-ribbon HOST [--host-name NAME] [--office-version VERSION]\n"
+      "       trelvane-ribbon access [--host-name NAME] [--office-version VERSION]\n"
+      "                              --content MENU:KIND [--content ...]\n"
       "       trelvane-ribbon access --visibility KIND [--design] [--datasheet]\n"
       "\n"
       "Prints the Classic ribbon document that HOST's add-in returns to the host, built\n"
@@ -43,6 +44,12 @@ void PrintUsage(std::FILE* out) {
       "  HOST              one of: %s\n"
       "  --host-name NAME  the host's Application name that the add-in sees\n"
       "                    (default: the real host's, such as \"Microsoft Excel\")\n"
+      "  --office-version VERSION\n"
+      "                    the Office version the host reports, which the document (and\n"
+      "                    with --content, the menus) is written for: 14 (Office 2010, the\n"
+      "                    default), 15 (Office 2013) or 16 (Office 2016, 2019, 2021 and\n"
+      "                    Microsoft 365). Controls that version does not know are left\n"
+      "                    out, or written with the id it knows them by.\n"
       "  --help            show this text\n"
       "\n"
       "Access only:\n"
@@ -82,6 +89,7 @@ struct ContentRequest {
 struct Options {
   const HostProfile* host = nullptr;
   std::optional<std::string> host_name;
+  std::string office_version = "14.0";  // what the stand-in host answers for Version
   std::vector<ContentRequest> content;
   std::optional<std::int32_t> visibility_kind;
   bool design = false;
@@ -98,6 +106,13 @@ std::int32_t ParseKind(std::string_view text, std::string_view option) {
                      std::string(text) + "\"");
   }
   return kind;
+}
+
+// 14, 15 or 16, as the host's Version "14.0", "15.0" or "16.0".
+std::string ParseOfficeVersionOption(std::string_view text) {
+  if (text != "14" && text != "15" && text != "16")
+    throw UsageError("--office-version needs 14, 15 or 16, not \"" + std::string(text) + "\"");
+  return std::string(text) + ".0";
 }
 
 ContentRequest ParseContentRequest(std::string_view text) {
@@ -135,6 +150,8 @@ Options ParseOptions(int argc, char** argv) {
     }
     if (is(arg, "--host-name")) {
       options.host_name = std::string(value_of(i, "--host-name"));
+    } else if (is(arg, "--office-version")) {
+      options.office_version = ParseOfficeVersionOption(value_of(i, "--office-version"));
     } else if (is(arg, "--content")) {
       options.content.push_back(ParseContentRequest(value_of(i, "--content")));
     } else if (is(arg, "--visibility")) {
@@ -201,6 +218,7 @@ int PrintVisibility(const Options& options) {
 // The document, or with --content the answers to the content requests that follow the build.
 int PrintDocument(const Options& options) {
   StandInHost application(options.host_name.value_or(std::string(options.host->application_name)));
+  application.set_version(options.office_version);
   std::string output;
   Failure failure;
   const bool ran = CatchFailure(
@@ -218,8 +236,8 @@ int PrintDocument(const Options& options) {
           application.set_object_type(options.content[i].kind);
           if (i > 0)
             output += '\n';
-          output +=
-              access::BuildMenuContent(options.content[i].menu, application, builder.writer());
+          output += access::BuildMenuContent(options.content[i].menu, application, builder.writer(),
+                                             builder.office_version());
         }
       },
       failure);

@@ -14,6 +14,7 @@ const HostProfile& WordHost() {
       .all_menu_start_tag = {},  // BeginMenu("All")
       .spacer_after_all_menu = std::nullopt,
       .content = {MenuBar(), StandardToolbar(), FormattingToolbar()},
+      .version_changes = VersionChanges(),
       .uninstall_message =
           "To uninstall, close Word and then go to\r\r"
           "Start > Program Files > Trelvane > Uninstall Trelvane",

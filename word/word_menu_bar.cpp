@@ -2,8 +2,8 @@
 // numbers them and their submenus. On the tab a one-blank gap follows every top-level menu but
 // Help; inside the All menu no gap follows any. The two buttons at the end of Help are written
 // whole, their ids prefixed with "All" inside the All menu. Labels are kept character for
-// character, odd spellings included ("Hypernation", "Adress Block…", "Designe Mode",
-// "Sinchronous Scrolling", "Resert Window Position"), as is "Field..." with three full stops.
+// character, "Field..." with three full stops included. Some ids are Office's own odd spellings
+// ("MailMergeGotToLastRecord"): they are what Word knows, not slips.
 #include "word/word_content.h"
 #include "word/word_shared_menus.h"
 
@@ -110,7 +110,7 @@ constexpr Item kMenuBar[] = {
         Control("PictureInsertFromFile", "Picture…"),
         Separator(),
         Control("DrawingCanvasInsert", "New Drawing Canvas"),
-        Control("AllShapesAndCanvas", "Shapes"),
+        Control("GalleryAllShapesAndCanvas", "Shapes"),
         Control("WordArtInsertGalleryClassic", "Word Art"),
         Control("OrganizationChartInsert", "Organization Chart"),
         Control("ChartInsert", "Chart…"),
@@ -167,7 +167,7 @@ constexpr Item kMenuBar[] = {
         Control("SetLanguage", "Set Language"),
         Control("TranslationPane", "Translate"),
         Control("Thesaurus", "Thesaurus"),
-        Control("HypernationMenu", "Hypernation"),
+        Control("HyphenationMenu", "Hyphenation"),
       EndMenu(),
       Control("WordCount", "Word Count…"),
       Control("AutoSummaryToolsMenu", "Auto Summarize"),
@@ -196,7 +196,7 @@ constexpr Item kMenuBar[] = {
         Control("VisualBasic", "Visual Basic"),
       EndMenu(),
       Menu("Controls"),
-        Control("DesigneMode", "Designe Mode"),
+        Control("DesignMode", "Design Mode"),
         Control("ControlProperties", "Properties"),
         Control("ContentControlsGroupMenu", "Group"),
         Separator(),
@@ -218,7 +218,7 @@ constexpr Item kMenuBar[] = {
       Separator(),
       Control("DocumentTemplate", "Document Template"),
       Control("AutoCorrect", "AutoCorrect Options…"),
-      Control("FileAddDigitalSignature", "Add a Digital Sinature"),
+      Control("FileAddDigitalSignature", "Add a Digital Signature"),
       Control("ApplicationOptionsDialog", "Word Options"),
     EndMenuWithGap(),
     Menu("Table"),
@@ -272,8 +272,8 @@ constexpr Item kMenuBar[] = {
       Control("WindowSideBySide", "View Side by Side"),
       Control("WindowSplit", "Split"),
       Separator(),
-      Control("WindowSideBySideSynchronousScrolling", "Sinchronous Scrolling"),
-      Control("WindowResetPosition", "Resert Window Position"),
+      Control("WindowSideBySideSynchronousScrolling", "Synchronous Scrolling"),
+      Control("WindowResetPosition", "Reset Window Position"),
       Separator(),
       Control("WindowSwitchWindowsMenuWord", "Switch Windows"),
     EndMenuWithGap(),

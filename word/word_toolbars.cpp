@@ -15,7 +15,7 @@ constexpr Item kStandardToolbar[] = {
       Icon("FileNew"),
       Icon("FileOpen"),
       Icon("FileSave"),
-      Icon("FileSaveAsWord97_2003", "Save as …  Word 97-2003 WorkBook"),
+      Icon("FileSaveAsWord97_2003", "Save as …  Word 97-2003 Document"),
     EndButtonGroup(),
     Spacer("  "),
     ButtonGroup(),

@@ -96,8 +96,8 @@ class AccessExtension final : public AddinExtension {
       }
       case Action::kContent: {
         DispatchHost host = Host();
-        unique_bstr content =
-            MakeBstr(Widen(access::BuildMenuContent(entry.menu, host, parts_.writer)));
+        unique_bstr content = MakeBstr(Widen(access::BuildMenuContent(
+            entry.menu, host, parts_.builder.writer(), parts_.builder.office_version())));
         if (result) {
           V_VT(result) = VT_BSTR;
           V_BSTR(result) = content.release();
@@ -123,8 +123,8 @@ class AccessExtension final : public AddinExtension {
     if (FAILED(hr))
       FailWith(FailureKind::kHost, "ribbonLoaded was not given the ribbon", DISP_E_TYPEMISMATCH);
     // The one held before stays alive until the window has moved on to the new one.
+    refresh_.Start(ribbon.get(), parts_.application);
     std::swap(ribbon_, ribbon);
-    refresh_.Start(ribbon_.get());
   }
 
   void InvalidateRibbon() {

@@ -1,5 +1,7 @@
 #include "access/win/refresh_window.h"
 
+#include "access/observed_view.h"
+#include "core/win/dispatch_host.h"
 #include "core/win/hresult.h"
 
 namespace trelvane::win {
@@ -15,10 +17,15 @@ RefreshWindow::~RefreshWindow() {
   ::UnregisterClassW(kRefreshWindowClass, module_);
 }
 
-void RefreshWindow::Start(IRibbonUI* ribbon) {
-  ribbon_ = ribbon;
+void RefreshWindow::Start(IRibbonUI* ribbon, com_ptr<IDispatch> application) {
+  DispatchHost host(application);
+  const access::RefreshPolicy policy(access::ObserveView(host));
   if (!window_)
     Create();
+  // Nothing above changed the window's state when it threw.
+  policy_.emplace(policy);
+  application_ = std::move(application);
+  ribbon_ = ribbon;
 }
 
 void RefreshWindow::Create() {
@@ -49,6 +56,27 @@ void RefreshWindow::Close() noexcept {
     ::KillTimer(window_.get(), kTimerId);
   window_.reset();
   ribbon_ = nullptr;
+  policy_.reset();
+  application_.reset();
+}
+
+void RefreshWindow::Poll() noexcept {
+  // A tick that arrives while Access redraws inside Invalidate waits for the next one.
+  if (!ribbon_ || !policy_ || polling_)
+    return;
+  polling_ = true;
+  try {
+    DispatchHost host(application_);
+    if (policy_->Poll(access::ObserveView(host))) {
+      const HRESULT hr = ribbon_->Invalidate();
+      // The host may have disconnected the add-in while it redrew.
+      if (policy_)
+        policy_->Invalidated(SUCCEEDED(hr));
+    }
+  } catch (...) {
+    // Without memory for a look this tick is skipped; the host carries on, the next one asks.
+  }
+  polling_ = false;
 }
 
 LRESULT CALLBACK RefreshWindow::Procedure(HWND window, UINT message, WPARAM wparam,
@@ -60,9 +88,8 @@ LRESULT CALLBACK RefreshWindow::Procedure(HWND window, UINT message, WPARAM wpar
   auto* self = reinterpret_cast<RefreshWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   switch (message) {
     case WM_TIMER:
-      // A failed Invalidate is left alone: the next tick asks again, and the host carries on.
-      if (self && wparam == kTimerId && self->ribbon_)
-        self->ribbon_->Invalidate();
+      if (self && wparam == kTimerId)
+        self->Poll();
       return 0;
     case WM_SETCURSOR:
       // The default pointer over the window, unless the host is busy.

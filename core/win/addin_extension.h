@@ -10,7 +10,7 @@
 #include <memory>
 #include <span>
 
-#include "core/markup_writer.h"
+#include "core/ribbon_document.h"
 #include "core/win/com_ptr.h"
 #include "core/win/ribbon_callbacks.h"
 
@@ -19,8 +19,10 @@ namespace trelvane::win {
 // What an extension may use of its Connect, for as long as that Connect lives.
 struct ConnectParts {
   const com_ptr<IDispatch>& application;  // the host's Application; null before OnConnection
-  MarkupWriter& writer;                   // the document's writer, whose counters run on
-  HMODULE module;                         // the add-in DLL
+  // The document's builder: its writer, whose counters run on, and the Office version of the
+  // last document.
+  RibbonBuilder& builder;
+  HMODULE module;  // the add-in DLL
 };
 
 class AddinExtension {

@@ -30,7 +30,7 @@ void Describe(const Failure& failure, HRESULT hr, const wchar_t* source,
 Connect::Connect(const AddinIdentity& addin)
     : addin_(addin), builder_(addin.host()), about_(ThisModule(), addin.link_opening) {
   if (addin.extension)
-    extension_ = addin.extension(ConnectParts{application_, builder_.writer(), ThisModule()});
+    extension_ = addin.extension(ConnectParts{application_, builder_, ThisModule()});
 }
 
 Connect::~Connect() = default;
@@ -139,30 +139,41 @@ HRESULT Connect::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* par
   const FoundMember found = MemberWithId(id);
   if (!found.member)
     return DISP_E_MEMBERNOTFOUND;
-  IUnknown* argument = nullptr;
-  const HRESULT checked = CheckCall(found.member->shape, flags, params, &argument, argument_error);
+  CallArguments arguments;
+  const HRESULT checked = CheckCall(found.member->shape, flags, params, &arguments, argument_error);
   if (FAILED(checked))
     return checked;
-  if (result) {
-    ::VariantInit(result);
+  // A by-reference result argument is filled from the same answer, pVarResult or not.
+  unique_variant own_answer;
+  VARIANT* answer = result ? result : (arguments.result ? own_answer.put() : nullptr);
+  if (answer) {
+    ::VariantInit(answer);
     // A visibility callback that fails still says "not visible".
     if (found.member->shape == MemberShape::kVisible) {
-      V_VT(result) = VT_BOOL;
-      V_BOOL(result) = VARIANT_FALSE;
+      V_VT(answer) = VT_BOOL;
+      V_BOOL(answer) = VARIANT_FALSE;
     }
   }
 
   Failure failure;
-  const HRESULT hr = Guarded(
+  HRESULT hr = Guarded(
       [&] {
         if (found.shared >= 0) {
-          RunShared(SharedMemberAt(static_cast<std::size_t>(found.shared)), result);
+          RunShared(SharedMemberAt(static_cast<std::size_t>(found.shared)), answer);
         } else {
-          extension_->Run(static_cast<std::size_t>(found.extension), argument, result);
+          extension_->Run(static_cast<std::size_t>(found.extension), arguments.object, answer);
         }
         return S_OK;
       },
       failure);
+  if (arguments.result && (SUCCEEDED(hr) || found.member->shape == MemberShape::kVisible)) {
+    const HRESULT stored = StoreResultArgument(*answer, arguments.result);
+    if (SUCCEEDED(hr) && FAILED(stored)) {
+      hr = stored;
+      failure.kind = FailureKind::kOutOfMemory;  // no room to copy the answer
+      failure.code = stored;
+    }
+  }
   if (SUCCEEDED(hr))
     return hr;
   if (result && found.member->shape != MemberShape::kVisible)

@@ -5,11 +5,22 @@
 #include "core/win/wide_text.h"
 
 namespace trelvane::win {
+namespace {
+
+std::string TextProperty(IDispatch* object, const wchar_t* name, std::string_view what) {
+  const unique_variant value = GetProperty(object, name, VT_BSTR, what);
+  const BSTR text = V_BSTR(value.get());
+  return Narrow(text ? std::wstring_view(text, ::SysStringLen(text)) : std::wstring_view());
+}
+
+}  // namespace
 
 std::string DispatchHost::Name() {
-  const unique_variant name = GetProperty(application_.get(), L"Name", VT_BSTR, "Application.Name");
-  const BSTR text = V_BSTR(name.get());
-  return Narrow(text ? std::wstring_view(text, ::SysStringLen(text)) : std::wstring_view());
+  return TextProperty(application_.get(), L"Name", "Application.Name");
+}
+
+std::string DispatchHost::Version() {
+  return TextProperty(application_.get(), L"Version", "Application.Version");
 }
 
 com_ptr<IDispatch> DispatchHost::ActiveWindow() {
@@ -45,14 +56,40 @@ std::int32_t DispatchHost::CurrentObjectType() {
   return V_I4(kind.get());
 }
 
-bool DispatchHost::GetPressedMso(std::string_view id_mso) {
-  const unique_variant bars =
+unique_variant DispatchHost::CommandBars() {
+  unique_variant bars =
       GetProperty(application_.get(), L"CommandBars", VT_DISPATCH, "Application.CommandBars");
   if (!V_DISPATCH(bars.get()))
     FailWith(FailureKind::kHost, "the host has no command bars", E_FAIL);
-  const unique_variant pressed = CallMethod(V_DISPATCH(bars.get()), L"GetPressedMso", Widen(id_mso),
-                                            VT_BOOL, "CommandBars.GetPressedMso");
+  return bars;
+}
+
+namespace {
+
+constexpr std::string_view kGetPressedMso = "CommandBars.GetPressedMso";
+
+bool IsPressed(IDispatch* bars, DISPID get_pressed, std::string_view id_mso) {
+  const unique_variant pressed =
+      CallMethod(bars, get_pressed, Widen(id_mso), VT_BOOL, kGetPressedMso);
   return V_BOOL(pressed.get()) != VARIANT_FALSE;
+}
+
+}  // namespace
+
+bool DispatchHost::GetPressedMso(std::string_view id_mso) {
+  const unique_variant bars = CommandBars();
+  IDispatch* const object = V_DISPATCH(bars.get());
+  return IsPressed(object, MemberId(object, L"GetPressedMso", kGetPressedMso), id_mso);
+}
+
+std::vector<bool> DispatchHost::GetPressedMsos(std::span<const std::string_view> id_msos) {
+  const unique_variant bars = CommandBars();
+  IDispatch* const object = V_DISPATCH(bars.get());
+  const DISPID get_pressed = MemberId(object, L"GetPressedMso", kGetPressedMso);
+  std::vector<bool> pressed;
+  for (const std::string_view id_mso : id_msos)
+    pressed.push_back(IsPressed(object, get_pressed, id_mso));
+  return pressed;
 }
 
 }  // namespace trelvane::win

@@ -108,7 +108,11 @@ unique_variant GetProperty(IDispatch* object, const wchar_t* name, VARTYPE type,
 
 unique_variant CallMethod(IDispatch* object, const wchar_t* name, std::wstring_view argument,
                           VARTYPE type, std::string_view what) {
-  const DISPID id = MemberId(object, name, what);
+  return CallMethod(object, MemberId(object, name, what), argument, type, what);
+}
+
+unique_variant CallMethod(IDispatch* object, DISPID id, std::wstring_view argument, VARTYPE type,
+                          std::string_view what) {
   unique_variant text;
   V_VT(text.get()) = VT_BSTR;
   V_BSTR(text.get()) = MakeBstr(argument).release();

@@ -26,5 +26,8 @@ void PutProperty(IDispatch* object, const wchar_t* name, const VARIANT& value,
 // Calls the method with one text argument and returns its result as `type`.
 unique_variant CallMethod(IDispatch* object, const wchar_t* name, std::wstring_view argument,
                           VARTYPE type, std::string_view what);
+// The same for a method whose id MemberId has found, to call it again without a lookup.
+unique_variant CallMethod(IDispatch* object, DISPID id, std::wstring_view argument, VARTYPE type,
+                          std::string_view what);
 
 }  // namespace trelvane::win

@@ -74,6 +74,17 @@ HRESULT ObjectArgument(const VARIANT& argument, IUnknown** object) {
   return *object ? S_OK : E_POINTER;
 }
 
+// The by-reference result argument a getVisible or getContent Sub takes.
+HRESULT ResultArgument(MemberShape shape, const VARIANT& argument, VARIANT** result) {
+  const VARTYPE value_type = shape == MemberShape::kVisible ? VT_BOOL : VT_BSTR;
+  if (V_VT(&argument) != (VT_BYREF | VT_VARIANT) && V_VT(&argument) != (VT_BYREF | value_type))
+    return DISP_E_TYPEMISMATCH;
+  if (!V_BYREF(&argument))
+    return E_POINTER;
+  *result = const_cast<VARIANT*>(&argument);
+  return S_OK;
+}
+
 }  // namespace
 
 std::span<const Member> SharedMembers(bool with_document_map) {
@@ -92,9 +103,9 @@ int FindMember(std::span<const Member> members, std::wstring_view name) {
   return -1;
 }
 
-HRESULT CheckCall(MemberShape shape, WORD flags, const DISPPARAMS* params, IUnknown** object,
+HRESULT CheckCall(MemberShape shape, WORD flags, const DISPPARAMS* params, CallArguments* arguments,
                   UINT* argument_error) noexcept {
-  *object = nullptr;
+  *arguments = CallArguments{};
   if (!(flags & AcceptedFlags(shape)) || (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)))
     return DISP_E_MEMBERNOTFOUND;
   if (!params)
@@ -102,29 +113,63 @@ HRESULT CheckCall(MemberShape shape, WORD flags, const DISPPARAMS* params, IUnkn
   if (params->cNamedArgs != 0)
     return DISP_E_NONAMEDARGS;
   const UINT parameters = TakesObject(shape) ? 1 : 0;
-  if (params->cArgs != parameters)
+  const bool with_result =
+      (shape == MemberShape::kVisible || shape == MemberShape::kContent) && params->cArgs == 2;
+  if (params->cArgs != parameters && !with_result)
     return DISP_E_BADPARAMCOUNT;
   if (parameters == 0)
     return S_OK;
   if (!params->rgvarg)
     return E_POINTER;
   // Arguments arrive last first: the object, the first parameter, is the last element.
-  HRESULT hr = ObjectArgument(params->rgvarg[params->cArgs - 1], object);
+  UINT at = params->cArgs - 1;
+  HRESULT hr = ObjectArgument(params->rgvarg[at], &arguments->object);
   if (SUCCEEDED(hr) && shape == MemberShape::kRibbonLoaded) {
     // onLoad must hand over the ribbon itself; any other object is the wrong argument.
     IUnknown* ribbon = nullptr;
-    hr = (*object)->QueryInterface(kIidRibbonUI, reinterpret_cast<void**>(&ribbon));
+    hr = arguments->object->QueryInterface(kIidRibbonUI, reinterpret_cast<void**>(&ribbon));
     if (ribbon)
       ribbon->Release();
     if (FAILED(hr))
       hr = DISP_E_TYPEMISMATCH;
   }
+  if (SUCCEEDED(hr) && with_result) {
+    at = 0;
+    hr = ResultArgument(shape, params->rgvarg[0], &arguments->result);
+  }
   if (FAILED(hr)) {
-    *object = nullptr;
+    *arguments = CallArguments{};
     if (argument_error && hr != E_POINTER)
-      *argument_error = params->cArgs - 1;
+      *argument_error = at;
   }
   return hr;
+}
+
+HRESULT StoreResultArgument(const VARIANT& value, VARIANT* argument) noexcept {
+  if (V_VT(argument) == (VT_BYREF | VT_VARIANT)) {
+    VARIANT* target = V_VARIANTREF(argument);
+    // A Variant that itself refers to the caller's Boolean or String: write through to it.
+    if (V_VT(target) == (VT_BYREF | V_VT(&value)))
+      return StoreResultArgument(value, target);
+    const HRESULT cleared = ::VariantClear(target);
+    if (FAILED(cleared))
+      return cleared;
+    return ::VariantCopy(target, const_cast<VARIANT*>(&value));
+  }
+  if (V_VT(argument) == (VT_BYREF | VT_BOOL)) {
+    if (V_VT(&value) != VT_BOOL)
+      return DISP_E_TYPEMISMATCH;
+    *V_BOOLREF(argument) = V_BOOL(&value);
+    return S_OK;
+  }
+  if (V_VT(&value) != VT_BSTR)
+    return DISP_E_TYPEMISMATCH;
+  BSTR copy = ::SysAllocStringLen(V_BSTR(&value), ::SysStringLen(V_BSTR(&value)));
+  if (!copy && V_BSTR(&value))
+    return E_OUTOFMEMORY;
+  ::SysFreeString(*V_BSTRREF(argument));
+  *V_BSTRREF(argument) = copy;
+  return S_OK;
 }
 
 }  // namespace trelvane::win

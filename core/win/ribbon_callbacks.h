@@ -42,10 +42,23 @@ inline constexpr DISPID kFirstMemberDispid = 0x1000;
 // The index of the member named `name`, or -1.
 int FindMember(std::span<const Member> members, std::wstring_view name);
 
+// What a call passed, borrowed from its DISPPARAMS.
+struct CallArguments {
+  IUnknown* object = nullptr;  // for shapes that take an object
+  // getVisible and getContent called as a Sub with the result as a second, by-reference
+  // argument, as hosts of the VB era call them: VT_BYREF with VT_BOOL (getVisible) or VT_BSTR
+  // (getContent), or VT_BYREF|VT_VARIANT.
+  VARIANT* result = nullptr;
+};
+
 // S_OK when `flags` and `params` fit a member of `shape`; otherwise the DISP_E_ code (or
 // E_POINTER) that Invoke returns, with *argument_error naming the offending argument where there
-// is one. For shapes that take an object, *object receives it (borrowed from `params`).
-HRESULT CheckCall(MemberShape shape, WORD flags, const DISPPARAMS* params, IUnknown** object,
+// is one. *arguments receives what was passed.
+HRESULT CheckCall(MemberShape shape, WORD flags, const DISPPARAMS* params, CallArguments* arguments,
                   UINT* argument_error) noexcept;
+
+// Writes the member's answer `value` (VT_BOOL or VT_BSTR) into the by-reference result argument,
+// letting go of what it held before, as an in-out argument's callee does.
+HRESULT StoreResultArgument(const VARIANT& value, VARIANT* argument) noexcept;
 
 }  // namespace trelvane::win

@@ -1,121 +1,17 @@
 // Access played by the test host: the visibility and content callbacks answered from the live
-// state of a fake Access through Invoke, with exactly the late-bound calls each makes, and the
-// two-second refresh from ribbonLoaded to OnDisconnection.
-#include <algorithm>
-#include <functional>
+// state of a fake Access through Invoke, with exactly the late-bound calls each makes, in both
+// the forms hosts call them; then the refresh from ribbonLoaded to OnDisconnection.
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "access/win/refresh_window.h"
+#include "tests/win/access_office.h"
 #include "tests/win/addin_checks.h"
-#include "tests/win/fake_office.h"
-#include "tests/win/gui_probe.h"
-#include "tests/win/office_calls.h"
 #include "tests/win/ribbon_cases.h"
 
 namespace trelvane::wintest {
 namespace {
-
-constexpr HRESULT kNoDatabase = static_cast<HRESULT>(0x800A09D5);
-
-struct FakeAccess {
-  FakeWindow window{false};
-  FakeCommandBars bars;
-  FakeApplication application{L"Microsoft Access", &window, &bars};
-  FakeControl control;
-  FakeRibbonUi ribbon;
-
-  void Show(double kind, bool design, bool datasheet) {
-    application.object_type = kind;
-    application.object_type_type = VT_I4;
-    application.object_type_error.reset();
-    bars.design = design;
-    bars.datasheet = datasheet;
-  }
-  // Late-bound calls so far: CurrentObjectType, CommandBars, GetPressedMso.
-  std::vector<int> Calls() const {
-    return {application.object_type_reads, application.command_bars_reads, bars.pressed_queries};
-  }
-  bool AllReturned() const {
-    return application.borrowed() == 0 && window.borrowed() == 0 && bars.borrowed() == 0 &&
-           control.borrowed() == 0 && ribbon.borrowed() == 0;
-  }
-};
-
-const wchar_t* const kVisibilityCallbacks[] = {
-    L"OnGetVisibleFormOrReport", L"OnGetVisibleTable0",    L"OnGetVisibleQuery0",
-    L"OnGetVisibleText",         L"OnGetVisibleDatasheet", L"OnGetVisibleEdit",
-    L"OnGetVisibleView",         L"OnGetVisibleInsert",    L"OnGetVisibleFormat",
-    L"OnGetVisibleQuery",        L"OnGetVisibleRecords"};
-
-// A callback called as Office calls it: by name, with the control.
-struct Answer {
-  HRESULT hr = E_UNEXPECTED;
-  unique_variant result;
-  HRESULT exception_code = S_OK;
-};
-
-Answer Call(IDispatch* addin, const wchar_t* name, IDispatch* control) {
-  Answer answer;
-  HRESULT hr = S_OK;
-  const DISPID id = IdOfName(addin, name, hr);
-  if (FAILED(hr)) {
-    answer.hr = hr;
-    return answer;
-  }
-  ExceptionInfo exception;
-  VARIANT argument;
-  ::VariantInit(&argument);
-  V_VT(&argument) = VT_DISPATCH;
-  V_DISPATCH(&argument) = control;
-  DISPPARAMS params = {&argument, nullptr, 1, 0};
-  answer.hr = addin->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
-                            answer.result.put(), exception.get(), nullptr);
-  answer.exception_code = exception.code();
-  return answer;
-}
-
-// A member without arguments: InvalidateRibbon as a method, oRibbon as a property.
-Answer CallPlain(IDispatch* addin, const wchar_t* name, WORD flags) {
-  Answer answer;
-  HRESULT hr = S_OK;
-  const DISPID id = IdOfName(addin, name, hr);
-  answer.hr = FAILED(hr) ? hr : InvokeWith(addin, id, flags, nullptr, 0, answer.result.put());
-  return answer;
-}
-
-std::optional<bool> Visible(const Answer& answer) {
-  if (answer.hr != S_OK || answer.result.type() != VT_BOOL)
-    return std::nullopt;
-  return V_BOOL(answer.result.get()) != VARIANT_FALSE;
-}
-
-// Handles this thread's messages until `milliseconds` have passed.
-void PumpFor(DWORD milliseconds) {
-  const ULONGLONG end = ::GetTickCount64() + milliseconds;
-  for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-    PumpMessages();
-  }
-}
-
-BOOL CALLBACK CollectRefreshWindow(HWND window, LPARAM list) {
-  wchar_t name[64] = {};
-  ::GetClassNameW(window, name, 64);
-  if (std::wstring_view(name) == win::kRefreshWindowClass)
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-  return TRUE;
-}
-
-// The refresh windows this thread owns.
-std::vector<HWND> RefreshWindows() {
-  std::vector<HWND> found;
-  ::EnumThreadWindows(::GetCurrentThreadId(), &CollectRefreshWindow,
-                      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
 
 void CheckVisibility(CheckList& checks, IDispatch* addin, FakeAccess& access) {
   struct Situation {
@@ -166,11 +62,11 @@ void CheckVisibility(CheckList& checks, IDispatch* addin, FakeAccess& access) {
     bool counted = true;
     std::string detail;
     for (const wchar_t* name : kVisibilityCallbacks) {
-      const std::vector<int> before = access.Calls();
+      const HostCalls before = access.Calls();
       const auto shown = Visible(Call(addin, name, &access.control));
-      const std::vector<int> after = access.Calls();
-      std::vector<int> made(3);
-      std::transform(after.begin(), after.end(), before.begin(), made.begin(), std::minus<>());
+      const HostCalls calls_made = access.Calls() - before;
+      const std::vector<int> made = {calls_made.object_type, calls_made.command_bars,
+                                     calls_made.pressed};
       answered = answered && shown.has_value();
       if (made != calls.at(name)) {
         counted = false;
@@ -221,13 +117,16 @@ void CheckVisibility(CheckList& checks, IDispatch* addin, FakeAccess& access) {
   access.application.object_type_error.reset();
 }
 
+// `answers_file`: what trelvane-ribbon answered for the Office version the document was built for.
 void CheckContent(CheckList& checks, const AddinUnderTest& addin_under_test, IDispatch* addin,
-                  FakeAccess& access) {
+                  FakeAccess& access, const wchar_t* answers_file = L"content.txt") {
   // The same requests that trelvane-ribbon answered natively after the same document build.
+  const std::string of = " (" + Utf8(answers_file) + ")";
   const auto requests = ReadTextFile(addin_under_test.cases_folder + L"\\content-requests.txt");
-  const auto expected = ReadTextFile(addin_under_test.cases_folder + L"\\content.txt");
-  if (!checks.Expect(requests && expected, "the native content answers are there"))
+  const auto expected = ReadTextFile(addin_under_test.cases_folder + L"\\" + answers_file);
+  if (!checks.Expect(requests && expected, "the native content answers are there" + of))
     return;
+  const int version_reads = access.application.version_reads;
   std::wstring answers;
   bool all_answered = true;
   std::size_t count = 0;
@@ -252,11 +151,11 @@ void CheckContent(CheckList& checks, const AddinUnderTest& addin_under_test, IDi
     if (answer.result.type() == VT_BSTR)
       answers += V_BSTR(answer.result.get());
   }
-  checks.Expect(all_answered && count > 0,
-                "every content request is answered, reading the kind once",
+  checks.Expect(all_answered && count > 0 && access.application.version_reads == version_reads,
+                "every content request is answered, reading the kind once and nothing else" + of,
                 std::to_string(count) + " requests");
   checks.Expect(answers == *expected,
-                "the content of every menu for every kind equals the native answers",
+                "the content of every menu for every kind equals the native answers" + of,
                 FirstDifference(answers, *expected));
 
   access.application.object_type_error = kNoDatabase;
@@ -299,74 +198,127 @@ void CheckBadArguments(CheckList& checks, IDispatch* addin, FakeAccess& access) 
                 "refused calls keep nothing");
 }
 
-// ribbonLoaded to OnDisconnection: the ribbon kept once, invalidated every two seconds by a
-// window nobody sees, and nothing left running afterwards.
-void CheckRefresh(CheckList& checks, IDispatch* addin, FakeAccess& access) {
-  checks.Expect(RefreshWindows().empty(), "no refresh window before ribbonLoaded");
-  const Answer early = CallPlain(addin, L"InvalidateRibbon", DISPATCH_METHOD);
-  checks.Expect(FAILED(early.hr), "InvalidateRibbon before ribbonLoaded fails", Hex(early.hr));
-  const Answer none = CallPlain(addin, L"oRibbon", DISPATCH_PROPERTYGET);
-  checks.Expect(none.hr == S_OK && none.result.type() == VT_DISPATCH &&
-                    V_DISPATCH(none.result.get()) == nullptr,
-                "oRibbon is Nothing before ribbonLoaded");
+// getVisible and getContent called as Sub X(control, ByRef result), as hosts of the VB era call
+// them: the by-reference argument gets the answer, pVarResult too when there is one, and the
+// callback makes the same host calls as ever.
+void CheckResultArguments(CheckList& checks, IDispatch* addin, FakeAccess& access) {
+  HRESULT hr = S_OK;
+  const DISPID text = IdOfName(addin, L"OnGetVisibleText", hr);
+  const DISPID table = IdOfName(addin, L"OnGetVisibleTable0", hr);
+  const DISPID edit = IdOfName(addin, L"OnGetContentEdit", hr);
+  access.Show(2, true, false);  // a form in design view: Text shows, Table0 does not
+  VARIANT control;
+  ::VariantInit(&control);
+  V_VT(&control) = VT_DISPATCH;
+  V_DISPATCH(&control) = &access.control;
+  // Arguments go last first: the result, then the control.
+  const auto call = [&](DISPID id, VARIANT result, VARIANT* returned = nullptr,
+                        UINT* argument_error = nullptr) {
+    VARIANT arguments[2] = {result, control};
+    return InvokeWith(addin, id, DISPATCH_METHOD, arguments, 2, returned, argument_error);
+  };
+  const auto by_reference = [](VARTYPE type, void* value) {
+    VARIANT reference;
+    ::VariantInit(&reference);
+    V_VT(&reference) = VT_BYREF | type;
+    V_BYREF(&reference) = value;
+    return reference;
+  };
 
-  const Answer loaded = Call(addin, L"ribbonLoaded", &access.ribbon);
-  checks.Expect(loaded.hr == S_OK && access.ribbon.borrowed() == 1,
-                "ribbonLoaded keeps the ribbon with one reference",
-                Hex(loaded.hr) + ", " + std::to_string(access.ribbon.borrowed()));
-  const std::vector<HWND> windows = RefreshWindows();
-  if (checks.Expect(windows.size() == 1, "ribbonLoaded makes one refresh window",
-                    std::to_string(windows.size()))) {
-    RECT place = {1, 1, 1, 1};
-    ::GetWindowRect(windows[0], &place);
-    const LONG_PTR extended = ::GetWindowLongPtrW(windows[0], GWL_EXSTYLE);
-    checks.Expect(place.left == 0 && place.top == 0 && place.right == 0 && place.bottom == 0,
-                  "the refresh window sits at (0, 0) with no area");
-    checks.Expect(!::IsWindowVisible(windows[0]) && ::GetForegroundWindow() != windows[0] &&
-                      (extended & WS_EX_TOOLWINDOW) && (extended & WS_EX_NOACTIVATE),
-                  "it is not visible, has no focus and would have no task-bar button");
-  }
+  VARIANT_BOOL flag = VARIANT_FALSE;
+  const HostCalls before = access.Calls();
+  hr = call(text, by_reference(VT_BOOL, &flag));
+  const HostCalls made = access.Calls() - before;
+  checks.Expect(hr == S_OK && flag == VARIANT_TRUE && made.object_type == 2 &&
+                    made.command_bars == 2 && made.pressed == 2,
+                "getVisible with a VT_BYREF|VT_BOOL result fills it, with its six host calls",
+                Hex(hr));
+  flag = VARIANT_FALSE;
+  unique_variant returned;
+  hr = call(text, by_reference(VT_BOOL, &flag), returned.put());
+  checks.Expect(hr == S_OK && flag == VARIANT_TRUE && returned.type() == VT_BOOL &&
+                    V_BOOL(returned.get()) == VARIANT_TRUE,
+                "with pVarResult as well, both are filled", Hex(hr));
+  unique_variant held;
+  V_VT(held.get()) = VT_BSTR;
+  V_BSTR(held.get()) = ::SysAllocString(L"stale");
+  hr = call(table, by_reference(VT_VARIANT, held.get()));
+  checks.Expect(hr == S_OK && held.type() == VT_BOOL && V_BOOL(held.get()) == VARIANT_FALSE,
+                "getVisible with a VT_BYREF|VT_VARIANT result replaces what it held", Hex(hr));
 
-  // The first tick fails; the ticks after it come all the same.
-  access.ribbon.failures_left = 1;
-  const int before = access.ribbon.invalidations;
-  PumpFor(4300);
-  const int ticks = access.ribbon.invalidations - before;
-  checks.Expect(ticks >= 2 && ticks <= 3 && access.ribbon.failures_left == 0,
-                "a little over four seconds see two or three Invalidate calls, a failed one "
-                "not stopping the next",
-                std::to_string(ticks) + " calls");
-  checks.Expect(RefreshWindows().size() == 1, "ticks make no further window");
+  // Each menu build numbers its ids on, so the answers are compared without their digits.
+  const auto shape = [](std::wstring_view text) {
+    std::wstring kept;
+    for (const wchar_t c : text) {
+      if (c < L'0' || c > L'9')
+        kept += c;
+    }
+    return kept;
+  };
+  const Answer plain = Call(addin, L"OnGetContentEdit", &access.control);
+  const std::wstring expected =
+      plain.result.type() == VT_BSTR ? shape(V_BSTR(plain.result.get())) : L"";
+  BSTR raw = ::SysAllocString(L"stale");
+  hr = call(edit, by_reference(VT_BSTR, &raw));
+  const unique_bstr text_result(raw);
+  unique_variant content;
+  unique_variant content_returned;
+  const HRESULT variant_hr =
+      call(edit, by_reference(VT_VARIANT, content.get()), content_returned.put());
+  checks.Expect(!expected.empty() && hr == S_OK && shape(text_result.view()) == expected,
+                "getContent with a VT_BYREF|VT_BSTR result gets the menu", Hex(hr));
+  checks.Expect(variant_hr == S_OK && content.type() == VT_BSTR &&
+                    content_returned.type() == VT_BSTR &&
+                    shape(V_BSTR(content.get())) == expected &&
+                    std::wstring_view(V_BSTR(content.get())) == V_BSTR(content_returned.get()),
+                "getContent with a VT_BYREF|VT_VARIANT result and pVarResult fills both with "
+                "the same menu",
+                Hex(variant_hr));
 
-  const Answer member = CallPlain(addin, L"oRibbon", DISPATCH_PROPERTYGET);
-  com_ptr<IUnknown> identity;
-  if (member.result.type() == VT_DISPATCH && V_DISPATCH(member.result.get()))
-    V_DISPATCH(member.result.get())->QueryInterface(IID_IUnknown, identity.put_void());
-  checks.Expect(member.hr == S_OK && identity.get() == static_cast<IUnknown*>(&access.ribbon),
-                "oRibbon reads back as the ribbon");
-  identity.reset();
+  // A failing host: the Boolean says not visible, the string keeps what it had.
+  access.Fail(kNoDatabase);
+  flag = VARIANT_TRUE;
+  hr = call(text, by_reference(VT_BOOL, &flag));
+  BSTR kept = ::SysAllocString(L"kept");
+  const HRESULT content_hr = call(edit, by_reference(VT_BSTR, &kept));
+  const unique_bstr kept_text(kept);
+  checks.Expect(hr == kNoDatabase && flag == VARIANT_FALSE && content_hr == kNoDatabase &&
+                    kept_text.view() == L"kept",
+                "a failing callback: the by-reference Boolean says not visible, the string "
+                "is left alone",
+                Hex(hr) + " / " + Hex(content_hr));
+  access.Show(2, true, false);
 
-  const int asked = access.ribbon.invalidations;
-  const Answer invalidated = CallPlain(addin, L"InvalidateRibbon", DISPATCH_METHOD);
-  checks.Expect(invalidated.hr == S_OK && access.ribbon.invalidations == asked + 1,
-                "InvalidateRibbon invalidates the ribbon once");
-  access.ribbon.failures_left = 1;
-  checks.Expect(FAILED(CallPlain(addin, L"InvalidateRibbon", DISPATCH_METHOD).hr),
-                "InvalidateRibbon passes on the ribbon's failure");
-  access.ribbon.failures_left = 0;
-
-  com_ptr<win::IDTExtensibility2> extensibility;
-  addin->QueryInterface(win::kIidDtExtensibility2, extensibility.put_void());
-  SAFEARRAY* custom = nullptr;
-  checks.ExpectHr(extensibility ? extensibility->OnDisconnection(0, &custom) : E_NOINTERFACE, S_OK,
-                  "OnDisconnection");
-  const HWND closed = windows.empty() ? nullptr : windows[0];
-  checks.Expect(RefreshWindows().empty() && !::IsWindow(closed),
-                "OnDisconnection closes the refresh window");
-  const int after = access.ribbon.invalidations;
-  PumpFor(2300);
-  checks.Expect(access.ribbon.invalidations == after, "no Invalidate after OnDisconnection",
-                std::to_string(access.ribbon.invalidations - after) + " calls");
+  // What no callback takes.
+  const HostCalls refused_before = access.Calls();
+  LONG number = 0;
+  UINT argument_error = 99;
+  hr = call(text, by_reference(VT_I4, &number), nullptr, &argument_error);
+  checks.Expect(hr == DISP_E_TYPEMISMATCH && argument_error == 0,
+                "a VT_BYREF|VT_I4 result: DISP_E_TYPEMISMATCH naming that argument", Hex(hr));
+  VARIANT by_value;
+  ::VariantInit(&by_value);
+  V_VT(&by_value) = VT_BOOL;
+  V_BOOL(&by_value) = VARIANT_FALSE;
+  checks.ExpectHr(call(text, by_value), DISP_E_TYPEMISMATCH, "a result passed by value");
+  BSTR no_text = nullptr;
+  checks.ExpectHr(call(text, by_reference(VT_BSTR, &no_text)), DISP_E_TYPEMISMATCH,
+                  "getVisible given a string for its result");
+  checks.ExpectHr(call(edit, by_reference(VT_BOOL, &flag)), DISP_E_TYPEMISMATCH,
+                  "getContent given a Boolean for its result");
+  checks.ExpectHr(call(text, by_reference(VT_BOOL, nullptr)), E_POINTER,
+                  "a by-reference result without its variable");
+  VARIANT three[3] = {by_reference(VT_BOOL, &flag), by_reference(VT_BOOL, &flag), control};
+  checks.ExpectHr(InvokeWith(addin, text, DISPATCH_METHOD, three, 3), DISP_E_BADPARAMCOUNT,
+                  "getVisible with three arguments");
+  const DISPID loaded = IdOfName(addin, L"ribbonLoaded", hr);
+  VARIANT ribbon_and_result[2] = {by_reference(VT_BOOL, &flag), control};
+  V_DISPATCH(&ribbon_and_result[1]) = &access.ribbon;
+  checks.ExpectHr(InvokeWith(addin, loaded, DISPATCH_METHOD, ribbon_and_result, 2),
+                  DISP_E_BADPARAMCOUNT, "ribbonLoaded takes no result argument");
+  const HostCalls refused = access.Calls() - refused_before;
+  checks.Expect(refused.calls() == 0 && access.ribbon.borrowed() == 0 && RefreshWindows().empty(),
+                "refused calls make no host call and keep nothing");
 }
 
 }  // namespace
@@ -386,12 +338,29 @@ void CheckAccess(CheckList& checks, const AddinUnderTest& addin) {
     CheckContent(checks, addin, object.get(), access);
     CheckVisibility(checks, object.get(), access);
     CheckBadArguments(checks, object.get(), access);
-    CheckRefresh(checks, object.get(), access);
+    CheckResultArguments(checks, object.get(), access);
+    CheckRefresh(checks, object.get(), access, document.text);
   }
   checks.Expect(access.AllReturned(),
                 "after the last Release the Application, command bars, window, control and "
                 "ribbon hold only their own references");
   checks.ExpectHr(addin.can_unload_now(), S_OK, "DllCanUnloadNow after the last Release");
+
+  // An Access that reports 16.0: the menus follow the version its document was built for.
+  FakeAccess access16;
+  access16.application.version = L"16.0";
+  {
+    HRESULT hr = E_UNEXPECTED;
+    com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);
+    if (checks.Expect(static_cast<bool>(object), "created to play Access 16.0", Hex(hr))) {
+      ConnectAddin(object.get(), &access16.application);
+      const CustomUi document = GetCustomUi(object.get(), addin.expected.ribbon_id);
+      checks.Expect(document.hr == S_OK && access16.application.version_reads == 1,
+                    "Access 16.0: the document, reading Version once");
+      CheckContent(checks, addin, object.get(), access16, L"content-16.txt");
+    }
+  }
+  checks.Expect(access16.AllReturned(), "Access 16.0: every reference came back");
 
   // With "Classic" 0 there is no document, so Access never loads a ribbon to refresh.
   StoreSetting(L"Classic", L"0");

@@ -25,11 +25,14 @@ void CheckClassObject(CheckList& checks, const AddinUnderTest& addin);
 // GetCustomUI for every prepared settings case, and before any connection.
 void CheckRibbonCases(CheckList& checks, const AddinUnderTest& addin);
 void CheckUnconnected(CheckList& checks, const AddinUnderTest& addin);
+// GetCustomUI for a host that reports Office 14.0, 15.0 and 16.0 in turn, and for one that
+// has no Version: each gets the document trelvane-ribbon prints for that version.
+void CheckOfficeVersions(CheckList& checks, const AddinUnderTest& addin);
 
 // One connected add-in object through its callbacks, then released.
 void CheckCallbacks(CheckList& checks, const AddinUnderTest& addin);
 
-// Access's own callbacks and its two-second refresh, with a fake Access and ribbon.
+// Access's own callbacks and its refresh, with a fake Access and ribbon.
 void CheckAccess(CheckList& checks, const AddinUnderTest& addin);
 
 // The About window's custom pointer from HAND-M.CUR next to the DLL.

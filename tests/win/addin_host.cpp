@@ -108,6 +108,7 @@ int Run(int argc, wchar_t** argv) {
   CheckRegistration(checks, addin);
   CheckClassObject(checks, addin);
   CheckRibbonCases(checks, addin);
+  CheckOfficeVersions(checks, addin);
   CheckUnconnected(checks, addin);
   CheckCallbacks(checks, addin);
   if (expected->follows_active_object)

@@ -22,6 +22,11 @@ bool CheckList::ExpectHr(HRESULT actual, HRESULT expected, std::string_view name
   return Expect(actual == expected, name, "got " + Hex(actual) + ", expected " + Hex(expected));
 }
 
+void CheckList::Report(std::string_view text) const {
+  std::printf("info %s: %.*s\n", prefix_.c_str(), static_cast<int>(text.size()), text.data());
+  std::fflush(stdout);
+}
+
 int CheckList::Finish() const {
   std::printf("%s: %d checks, %d failed\n", prefix_.c_str(), checks_, failures_);
   std::fflush(stdout);

@@ -17,6 +17,9 @@ class CheckList {
   bool Expect(bool passed, std::string_view name, std::string_view detail = {});
   bool ExpectHr(HRESULT actual, HRESULT expected, std::string_view name);
 
+  // A measured figure for the log, not a check: "info <prefix>: <text>".
+  void Report(std::string_view text) const;
+
   int failures() const { return failures_; }
   // Prints the summary line; the process exit status.
   int Finish() const;

@@ -233,24 +233,10 @@ class Started {
   LARGE_INTEGER started_at_ = {};
 };
 
-// An Office host that answers only its Name, for building an add-in's document here.
-class NamedHost final : public HostApplication {
- public:
-  explicit NamedHost(std::string_view name) : name_(name) {}
-  std::string Name() override { return name_; }
-  bool DocumentMap() override { return false; }
-  void SetDocumentMap(bool) override {}
-  std::int32_t CurrentObjectType() override { return 0; }
-  bool GetPressedMso(std::string_view) override { return false; }
-
- private:
-  std::string name_;
-};
-
 // The host's document as its add-in builds it from the stored settings.
 std::string Document(const HostProfile& profile) {
   const auto store = OpenUserSettingsStore();
-  NamedHost application(profile.application_name);
+  StandInHost application{std::string(profile.application_name)};
   RibbonBuilder builder(profile);
   const RibbonXml xml = builder.GetRibbonXML(&application, *store);
   return xml.ok ? xml.document : std::string("build failed: ").append(xml.failure.reason);

@@ -9,6 +9,7 @@ constexpr DISPID kDocumentMap = 7;
 constexpr DISPID kCurrentObjectType = 3;
 constexpr DISPID kCommandBars = 4;
 constexpr DISPID kGetPressedMso = 8;
+constexpr DISPID kVersion = 9;
 
 bool IsPropertyGet(WORD flags, const DISPPARAMS& params) {
   return (flags & DISPATCH_PROPERTYGET) && params.cArgs == 0 && params.cNamedArgs == 0;
@@ -53,6 +54,7 @@ HRESULT FakeDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCI
     return DISP_E_UNKNOWNINTERFACE;
   if (!names || !ids || count != 1 || !names[0])
     return E_INVALIDARG;
+  ++lookups;
   const auto id = Member(names[0]);
   ids[0] = id ? *id : DISPID_UNKNOWN;
   return id ? S_OK : DISP_E_UNKNOWNNAME;
@@ -118,6 +120,8 @@ HRESULT FakeCommandBars::Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT
   if (!result)
     return E_POINTER;
   ++pressed_queries;
+  if (pressed_error)
+    return *pressed_error;
   const std::wstring_view button(V_BSTR(&params.rgvarg[0]),
                                  ::SysStringLen(V_BSTR(&params.rgvarg[0])));
   V_VT(result) = VT_BOOL;
@@ -132,6 +136,8 @@ std::optional<DISPID> FakeApplication::Member(std::wstring_view name) const {
     return kName;
   if (name == L"ActiveWindow")
     return kActiveWindow;
+  if (version && name == L"Version")
+    return kVersion;
   if (command_bars_ && name == L"CurrentObjectType")
     return kCurrentObjectType;
   if (command_bars_ && name == L"CommandBars")
@@ -158,6 +164,11 @@ HRESULT FakeApplication::Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT
       }
       V_VT(result) = VT_BSTR;
       V_BSTR(result) = ::SysAllocStringLen(name_.data(), static_cast<UINT>(name_.size()));
+      return V_BSTR(result) ? S_OK : E_OUTOFMEMORY;
+    case kVersion:
+      ++version_reads;
+      V_VT(result) = VT_BSTR;
+      V_BSTR(result) = ::SysAllocStringLen(version->data(), static_cast<UINT>(version->size()));
       return V_BSTR(result) ? S_OK : E_OUTOFMEMORY;
     case kActiveWindow:
       V_VT(result) = VT_DISPATCH;
@@ -242,6 +253,8 @@ HRESULT FakeRibbonUi::Invalidate() {
     --failures_left;
     return E_FAIL;
   }
+  if (redraw)
+    redraw();
   return S_OK;
 }
 

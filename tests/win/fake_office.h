@@ -1,14 +1,16 @@
-// Stand-ins for the Office objects an add-in meets: the Application (Name, ActiveWindow and, for
-// Access, CurrentObjectType and CommandBars), its window (DocumentMap), Access's command bars
-// (GetPressedMso), a ribbon control and the ribbon itself (IRibbonUI). Each answers late-bound
-// calls only, as Office's objects do for an add-in that binds by name, and counts its references so
-// that a test can see every one returned. The test owns them; a Release never deletes.
+// Stand-ins for the Office objects an add-in meets: the Application (Name, Version when told one,
+// ActiveWindow and, for Access, CurrentObjectType and CommandBars), its window (DocumentMap),
+// Access's command bars (GetPressedMso), a ribbon control and the ribbon itself (IRibbonUI). Each
+// answers late-bound calls only, as Office's objects do for an add-in that binds by name, and
+// counts its references so that a test can see every one returned. The test owns them; a Release
+// never deletes.
 #pragma once
 
 #include <windows.h>
 
 #include <oaidl.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +28,8 @@ class FakeDispatch : public IDispatch {
 
   // References beyond the test's own.
   LONG borrowed() const { return references_ - 1; }
+
+  int lookups = 0;  // GetIDsOfNames calls
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
@@ -72,6 +76,7 @@ class FakeCommandBars final : public FakeDispatch {
   bool design = false;     // "ViewsDesignView"
   bool datasheet = false;  // "ViewsDatasheetView"
   int pressed_queries = 0;
+  std::optional<HRESULT> pressed_error;  // GetPressedMso fails with it when set
 
  protected:
   std::optional<DISPID> Member(std::wstring_view name) const override;
@@ -89,6 +94,10 @@ class FakeApplication final : public FakeDispatch {
   // When set, reading Name raises this error through EXCEPINFO, as a busy host does.
   std::optional<HRESULT> name_error;
   int name_reads = 0;
+
+  // Application.Version ("16.0"); none: the Application has no such member.
+  std::optional<std::wstring> version;
+  int version_reads = 0;
 
   // CurrentObjectType answers this value as this type (VT_I4, VT_I2, VT_BOOL, VT_R8), or raises
   // the error when one is set.
@@ -109,7 +118,8 @@ class FakeApplication final : public FakeDispatch {
   FakeCommandBars* command_bars_;
 };
 
-// The ribbon Office hands to onLoad: counts Invalidate calls and can be told to fail them.
+// The ribbon Office hands to onLoad: counts Invalidate calls and can be told to fail them. After
+// a successful Invalidate it runs `redraw`, where a test plays Office asking the callbacks again.
 class FakeRibbonUi final : public win::IRibbonUI {
  public:
   FakeRibbonUi() = default;
@@ -119,6 +129,7 @@ class FakeRibbonUi final : public win::IRibbonUI {
   LONG borrowed() const { return references_ - 1; }
   int invalidations = 0;  // calls, failed ones included
   int failures_left = 0;  // so many calls fail with E_FAIL before they succeed again
+  std::function<void()> redraw;
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override;

@@ -1,3 +1,6 @@
+#include <string_view>
+#include <vector>
+
 #include "core/failure.h"
 #include "core/win/dispatch_host.h"
 #include "tests/win/fake_office.h"
@@ -56,6 +59,27 @@ void CheckDispatchHost(CheckList& checks) {
                     rejected.code == static_cast<std::int32_t>(RPC_E_CALL_REJECTED) &&
                     rejected.reason.find("The host is busy.") != std::string::npos,
                 "an exception raised by the host keeps its code and description", rejected.reason);
+
+  // Access's view buttons: several answers through one CommandBars read and one name lookup.
+  FakeCommandBars bars;
+  FakeApplication access(L"Microsoft Access", nullptr, &bars);
+  bars.datasheet = true;
+  {
+    win::DispatchHost host = HostOf(access);
+    constexpr std::string_view kButtons[] = {"ViewsDesignView", "ViewsDatasheetView"};
+    const std::vector<bool> pressed = host.GetPressedMsos(kButtons);
+    checks.Expect(pressed == std::vector<bool>{false, true} && access.command_bars_reads == 1 &&
+                      bars.lookups == 1 && bars.pressed_queries == 2,
+                  "GetPressedMsos reads CommandBars once and asks each button in order");
+    bars.pressed_error = static_cast<HRESULT>(0x800A09D5);
+    const Failure failed = FailureOf([&] { host.GetPressedMsos(kButtons); });
+    checks.Expect(failed.kind == FailureKind::kHost &&
+                      failed.code == static_cast<std::int32_t>(0x800A09D5) &&
+                      bars.pressed_queries == 3,
+                  "a failing GetPressedMso ends the look with the host's code", failed.reason);
+  }
+  checks.Expect(access.borrowed() == 0 && bars.borrowed() == 0,
+                "the command bars are let go of, after a failure too");
 
   const Failure unset = FailureOf([] { win::DispatchHost(win::com_ptr<IDispatch>()).Name(); });
   checks.Expect(unset.kind == FailureKind::kHost && unset.code == E_POINTER,

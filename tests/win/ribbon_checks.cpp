@@ -89,6 +89,47 @@ void CheckRibbonCases(CheckList& checks, const AddinUnderTest& addin) {
   ClearStoredSettings();
 }
 
+void CheckOfficeVersions(CheckList& checks, const AddinUnderTest& addin) {
+  ClearStoredSettings();
+  struct VersionCase {
+    std::optional<std::wstring> version;  // none: an Application without Version
+    const wchar_t* document;              // what trelvane-ribbon printed for it
+  };
+  const VersionCase versions[] = {{L"14.0", L"office-14.xml"},
+                                  {L"15.0", L"office-15.xml"},
+                                  {L"16.0", L"office-16.xml"},
+                                  {std::nullopt, L"office-14.xml"}};
+  for (const VersionCase& version : versions) {
+    const std::string name =
+        "Office " + (version.version ? Utf8(*version.version) : std::string("without Version"));
+    const auto expected = ReadTextFile(addin.cases_folder + L"\\" + version.document);
+    if (!checks.Expect(expected.has_value(), name + ": expected document readable"))
+      continue;
+    FakeWindow window(true);
+    FakeApplication application(addin.expected.application_name, &window);
+    application.version = version.version;
+    {
+      HRESULT hr = E_UNEXPECTED;
+      com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);
+      if (!checks.Expect(object && SUCCEEDED(hr), name + ": created by ProgID", Hex(hr)))
+        continue;
+      checks.ExpectHr(ConnectAddin(object.get(), &application), S_OK, name + ": OnConnection");
+      const CustomUi answer = GetCustomUi(object.get(), addin.expected.ribbon_id);
+      checks.Expect(
+          answer.hr == S_OK && answer.text == *expected,
+          name + ": GetCustomUI gives trelvane-ribbon's document for " + Utf8(version.document),
+          answer.hr == S_OK ? FirstDifference(answer.text, *expected) : Hex(answer.hr));
+      checks.Expect(
+          application.version_reads == (version.version ? 1 : 0),
+          name + (version.version ? ": Version read once for the build" : ": no Version read"),
+          std::to_string(application.version_reads) + " reads");
+    }
+    checks.Expect(application.borrowed() == 0 && window.borrowed() == 0,
+                  name + ": the host objects' references all came back");
+  }
+  ClearStoredSettings();
+}
+
 void CheckUnconnected(CheckList& checks, const AddinUnderTest& addin) {
   HRESULT hr = E_UNEXPECTED;
   com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);

@@ -54,8 +54,19 @@ prepare_cases() { # host
   pass "$host: ${#cases[@]} cases prepared"
 }
 
+# The document with all defaults for each Office version the host may report.
+prepare_versions() { # host
+  local host=$1 dir="$work/cases/$1" version
+  mkdir -p "$work/defaults"
+  for version in 14 15 16; do
+    XDG_CONFIG_HOME="$work/defaults" "$tool" "$host" --office-version "$version" \
+      >"$dir/office-$version.xml" || fail "$host: trelvane-ribbon --office-version $version failed"
+  done
+  pass "$host: the documents for Office 14, 15 and 16 prepared"
+}
+
 # Access's dynamic menus: every menu for every kind, answered natively after a document build
-# with all defaults; the test host asks the add-in the same in the same order.
+# with all defaults (and again for Office 16); the test host asks the add-in the same in order.
 prepare_content_requests() {
   local dir="$work/cases/access" menu kind args=()
   : >"$dir/content-requests.txt"
@@ -66,8 +77,10 @@ prepare_content_requests() {
     done
   done
   mkdir -p "$work/defaults"
-  if XDG_CONFIG_HOME="$work/defaults" "$tool" access "${args[@]}" >"$dir/content.txt"; then
-    pass "access: $((${#args[@]} / 2)) content requests answered natively"
+  if XDG_CONFIG_HOME="$work/defaults" "$tool" access "${args[@]}" >"$dir/content.txt" &&
+     XDG_CONFIG_HOME="$work/defaults" "$tool" access --office-version 16 "${args[@]}" \
+       >"$dir/content-16.txt"; then
+    pass "access: $((${#args[@]} / 2)) content requests answered natively, for Office 14 and 16"
   else
     fail "access: trelvane-ribbon --content failed"
   fi
@@ -77,6 +90,7 @@ check_ribbon_cases() {
   local host
   for host in excel word powerpoint access; do
     prepare_cases "$host"
+    prepare_versions "$host"
   done
   prepare_content_requests
 }

@@ -1,0 +1,41 @@
+// A host's content as one Office version can show it: the controls that version does not know
+// are left out, those it knows under another id take that id, and the list is tidied so that it
+// still reads as the user expects: no menu or button group left empty, no separator or gap
+// doubled, and none left first or last in its menu where the full list had none there.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "core/content.h"
+#include "core/office_version.h"
+#include "core/version_changes.h"
+
+namespace trelvane {
+
+// `items` with their includes written out, for `version`. Nothing but the changes' controls
+// and what they leave empty or doubled is taken out, so a version that every change postdates
+// gets the list unchanged.
+std::vector<Item> ItemsForVersion(std::span<const Item> items,
+                                  std::span<const VersionChange> changes, OfficeVersion version);
+
+// A host's content lists for one version, held for as long as a build plays them: the tables
+// themselves where no change applies to the version.
+class VersionedContent {
+ public:
+  VersionedContent(const HostContent& content, std::span<const VersionChange> changes,
+                   OfficeVersion version);
+  VersionedContent(const VersionedContent&) = delete;
+  VersionedContent& operator=(const VersionedContent&) = delete;
+
+  const HostContent& lists() const { return lists_; }
+
+ private:
+  std::vector<Item> menu_bar_;
+  std::vector<Item> standard_toolbar_;
+  std::vector<Item> formatting_toolbar_;
+  std::vector<Item> after_tools_panel_;
+  HostContent lists_;
+};
+
+}  // namespace trelvane
