@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The whole test suite: native unit tests and document checks, a plain Release build, the tests
 # again under AddressSanitizer and UndefinedBehaviorSanitizer, then the Windows programs under
-# Wine.
+# Wine. Every test runs under CTest, one preset after another.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --windows
@@ -24,8 +24,7 @@ cmake --preset native-sanitize >/dev/null
 cmake --build --preset native-sanitize
 ctest --preset native-sanitize
 
-if [ -x scripts/test-windows.sh ]; then
-  step "Windows add-ins under Wine"
-  scripts/test-windows.sh
-fi
+# The Windows builds, their setups, and `ctest --preset mingw-i686` and `mingw-x86_64`.
+step "Windows programs under Wine"
+scripts/test-windows.sh
 step "all tests passed"

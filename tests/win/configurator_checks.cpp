@@ -5,15 +5,17 @@
 // registers and what it starts, and that opening the window starts and creates nothing.
 //
 //   configurator-checks --program <Trelvane.exe> --fakes <fake-office-servers.dll>
-//                       [--screenshot <file.bmp>]
+//                       [--scenario <name>] [--screenshot <file.bmp>]
 //
-// The program's folder must hold the four add-ins and HAND-M.CUR. One line per check; exit
-// status 0 when all passed.
+// Runs every scenario, or the one named (the names are in kScenarios below). The program's folder
+// must hold the four add-ins and HAND-M.CUR. One line per check; exit status 0 when all passed.
 #include <windows.h>
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <string>
 
@@ -47,6 +49,7 @@ constexpr DWORD kStartTimeout = 20000;
 struct Options {
   std::wstring program;
   std::wstring fakes;
+  std::wstring scenario;  // empty: all of them
   std::wstring screenshot;
 };
 
@@ -822,6 +825,8 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options) {
       options.program = argv[i + 1];
     else if (name == L"--fakes")
       options.fakes = argv[i + 1];
+    else if (name == L"--scenario")
+      options.scenario = argv[i + 1];
     else if (name == L"--screenshot")
       options.screenshot = argv[i + 1];
     else
@@ -830,26 +835,55 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options) {
   return argc % 2 == 1 && !options.program.empty() && !options.fakes.empty();
 }
 
+// Each scenario starts from a cleared store and leaves the stand-ins registered.
+struct Scenario {
+  const wchar_t* name;
+  void (*run)(CheckList& checks, const Options& options, FakeServers& servers);
+};
+
+constexpr Scenario kScenarios[] = {
+    {L"view", [](CheckList& checks, const Options&, FakeServers&) { CheckView(checks); }},
+    {L"first-start-and-ok", [](CheckList& checks, const Options& options,
+                               FakeServers&) { CheckFirstStartAndOk(checks, options); }},
+    {L"stored-values-and-cancel",
+     [](CheckList& checks, const Options& options, FakeServers&) {
+       CheckStoredValuesAndCancel(checks, options);
+     }},
+    {L"unregister", [](CheckList& checks, const Options& options,
+                       FakeServers&) { CheckUnregister(checks, options); }},
+    {L"missing-addin", [](CheckList& checks, const Options& options,
+                          FakeServers&) { CheckMissingAddin(checks, options); }},
+    {L"reports", [](CheckList& checks, const Options& options,
+                    FakeServers&) { CheckReports(checks, options); }},
+    {L"each-host-hides-its-tabs", [](CheckList& checks, const Options& options,
+                                     FakeServers&) { CheckEachHostHidesItsTabs(checks, options); }},
+    {L"installed-hosts", &CheckInstalledHosts},
+};
+
 int Run(int argc, wchar_t** argv) {
   Options options;
   if (!ParseOptions(argc, argv, options)) {
     std::fprintf(stderr,
-                 "usage: configurator-checks --program PATH --fakes DLL [--screenshot BMP]\n");
+                 "usage: configurator-checks --program PATH --fakes DLL [--scenario NAME] "
+                 "[--screenshot BMP]\n");
+    return 2;
+  }
+  const auto chosen = [&](const Scenario& scenario) {
+    return options.scenario.empty() || options.scenario == scenario.name;
+  };
+  if (std::none_of(std::begin(kScenarios), std::end(kScenarios), chosen)) {
+    std::fprintf(stderr, "configurator-checks: no scenario named %ls\n", options.scenario.c_str());
     return 2;
   }
   ::SetProcessDPIAware();
   CheckList checks(sizeof(void*) == 8 ? "configurator (64-bit)" : "configurator (32-bit)");
-  CheckView(checks);
   FakeServers servers(options.fakes);
   if (!checks.Expect(servers.Register(), "the stand-ins for the four hosts registered"))
     return checks.Finish();
-  CheckFirstStartAndOk(checks, options);
-  CheckStoredValuesAndCancel(checks, options);
-  CheckUnregister(checks, options);
-  CheckMissingAddin(checks, options);
-  CheckReports(checks, options);
-  CheckEachHostHidesItsTabs(checks, options);
-  CheckInstalledHosts(checks, options, servers);
+  for (const Scenario& scenario : kScenarios) {
+    if (chosen(scenario))
+      scenario.run(checks, options, servers);
+  }
   ClearStoredSettings();
   ::RegDeleteTreeW(HKEY_CURRENT_USER, kRecordsKey);
   return checks.Finish();

@@ -1,14 +1,17 @@
 # Sourced by the scripts that run Trelvane's Windows programs under Wine: a throwaway prefix in a
 # work folder, a virtual X display, and the helpers every run needs.
 #
-#   source scripts/wine-env.sh
+#   source tests/win/wine/wine_env.sh
 #   wine_env_start "$work"      # exports WINEPREFIX, DISPLAY, ...; returns non-zero on failure
 #   wine_env_stop               # ends the prefix's server and the display
+#
+# Whatever keeps running (Xvfb, Wine's server) holds none of the caller's output, so that a
+# test runner waiting for a test's output to end is not kept waiting by them.
 #
 # After wine_env_start, $wine_arches says which Windows architectures this machine can run:
 # "i686 x86_64", or "x86_64" alone where the kernel runs no 32-bit programs (IA-32 emulation
 # switched off, as on some virtual machines). There `wine` and `wineboot` are pointed at the
-# 64-bit loader for the whole run, and the callers skip what needs 32-bit code, saying so.
+# 64-bit loader, and what needs 32-bit programs reports itself skipped.
 #
 # Set TRELVANE_KEEP_WORK=1 to keep the work folder for a look afterwards (the caller removes it
 # otherwise, with wine_env_cleanup).
@@ -35,12 +38,6 @@ use_64bit_wine_only() { # work folder
   wine_arches="x86_64"
 }
 
-# Whether this run can start programs of `arch` (i686 or x86_64).
-wine_runs() { # arch
-  case " $wine_arches " in *" $1 "*) return 0 ;; esac
-  return 1
-}
-
 windows_path() { # /a/b -> Z:\a\b
   local path=$1
   printf 'Z:%s' "${path//\//\\}"
@@ -50,7 +47,7 @@ start_xvfb() { # log
   local display
   for display in $(seq 90 160); do
     [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ] && continue
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$1" 2>&1 &
+    setsid Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp </dev/null >"$1" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 1 50); do
       if xdpyinfo -display ":$display" >/dev/null 2>&1; then
@@ -78,7 +75,7 @@ wine_env_start() { # work folder
   wineboot -i >"$work/wineboot.log" 2>&1 || true
   wineserver -w
   # Kept running, so that each wine command afterwards starts quickly.
-  wineserver -p
+  wineserver -p </dev/null >/dev/null 2>&1
   [ -f "$WINEPREFIX/system.reg" ] || return 2
   # The prefix has no Arial; Liberation Sans has its metrics, so text takes the room it would.
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f \
@@ -87,20 +84,15 @@ wine_env_start() { # work folder
 
 wine_env_stop() {
   wineserver -k >/dev/null 2>&1
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" >/dev/null 2>&1 && wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=""
+  if [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1; then
+    # Started by another process, so waited for by polling.
+    for _ in $(seq 1 50); do
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
   fi
+  xvfb_pid=""
   return 0
-}
-
-wine_env_cleanup() { # work folder
-  wine_env_stop
-  if [ "${TRELVANE_KEEP_WORK:-0}" = 1 ]; then
-    echo "work folder kept: $1"
-  else
-    rm -rf "$1"
-  fi
 }
 
 # Lays out what the configurator needs: its own folder, with blanks in its path, holding the

@@ -1,8 +1,9 @@
-# Sourced by scripts/test-windows.sh, which calls test_setups while its Wine prefix is still
-# fresh: the two setups as a user and an IT department run them. Installs an older version,
-# upgrades it, switches to the other bitness, refuses a downgrade, refuses to uninstall while a
-# host holds an add-in open, uninstalls; and compares the user's files and HKCU before and after.
-# Uses pass, fail, windows_path, $root, $work and $wine64_loader of the caller.
+# Sourced by check.sh: the two setups as a user and an IT department run them, in a prefix of
+# their own that is as fresh as a user's machine. One scenario a check, each going on from where
+# the one before left the prefix: the static checks; an older version installed, then this one
+# over it; the switch to the other bitness; a refused downgrade; a host holding an add-in open;
+# the quiet uninstall, with the user's files and HKCU compared with what they were before.
+# Uses pass, fail, skip, windows_path, $work, $build, $win32_build and $wine64_loader of check.sh.
 
 setup_profile() { # the prefix's user folder
   local user
@@ -53,21 +54,26 @@ setup_of_version() { # build dir, version, out
   makensis -V1 "-DVERSION=$2" "-DOUTFILE=$3" "$nsi" >/dev/null
 }
 
-test_setups() {
-  local setup32="$root/build/win32/Trelvane-7.0.0-setup-Office32.exe"
-  local setup64="$root/build/win64/Trelvane-7.0.0-setup-Office64.exe"
-  local checks32="$root/build/win32/tests/win/setup-checks.exe"
-  local checks64="$root/build/win64/tests/win/setup-checks.exe"
-  local dir="$work/setups" profile folder uninstall_key app rc
-  local settings='HKCU\Software\VB and VBA Program Settings\Marrowick\Trelvane'
+# What every scenario uses.
+setup_vars() {
+  setup32="$win32_build/Trelvane-7.0.0-setup-Office32.exe"
+  setup64="$build/Trelvane-7.0.0-setup-Office64.exe"
+  checks32="$win32_build/tests/win/setup-checks.exe"
+  checks64="$build/tests/win/setup-checks.exe"
+  dir="$work/setups"
+  settings='HKCU\Software\VB and VBA Program Settings\Marrowick\Trelvane'
   uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trelvane'
   mkdir -p "$dir"
   profile=$(setup_profile)
   folder="$profile/AppData/Local/Programs/Trelvane"
+}
+
+check_setup_static() {
+  setup_vars
+  local setup nsi version
 
   # Static: no elevation asked, nothing written under HKEY_LOCAL_MACHINE (Wine runs everything
   # as an administrator, so no run can show either).
-  local setup nsi
   for setup in "$setup32" "$setup64"; do
     if [ -f "$setup" ] && grep -aq 'requestedExecutionLevel level="asInvoker"' "$setup" &&
        ! grep -aq 'requireAdministrator' "$setup"; then
@@ -76,7 +82,8 @@ test_setups() {
       fail "$(basename "$setup") is missing or asks for elevation"
     fi
   done
-  for nsi in "$root"/build/win{32,64}/_CPack_Packages/*/NSIS/project.nsi; do
+  for nsi in "$win32_build"/_CPack_Packages/*/NSIS/project.nsi \
+             "$build"/_CPack_Packages/*/NSIS/project.nsi; do
     if grep -nE '^\s*(WriteReg|DeleteReg|ReadReg)\S*\s+(HKLM|SHCTX|HKEY_LOCAL_MACHINE)' "$nsi" ||
        grep -qE 'RequestExecutionLevel\s+(admin|highest)' "$nsi"; then
       fail "$(basename "$(dirname "$(dirname "$nsi")")") setup touches HKEY_LOCAL_MACHINE"
@@ -85,15 +92,18 @@ test_setups() {
     fi
   done
 
-  local version
   for setup in "$setup32" "$setup64"; do
     version=$(wine "$checks32" version "$(windows_path "$setup")" | tr -d '\r')
     [ "$version" = 7.0.0 ] && pass "$(basename "$setup") carries version 7.0.0" ||
       fail "$(basename "$setup") carries version '$version'"
   done
+}
 
-  setup_of_version "$root/build/win32" 6.9.0 "$dir/Trelvane-6.9.0-setup-Office32.exe"
-  setup_of_version "$root/build/win64" 7.1.0 "$dir/Trelvane-7.1.0-setup-Office64.exe"
+check_setup_upgrade() {
+  setup_vars
+  local rc app
+  setup_of_version "$win32_build" 6.9.0 "$dir/Trelvane-6.9.0-setup-Office32.exe"
+  setup_of_version "$build" 7.1.0 "$dir/Trelvane-7.1.0-setup-Office64.exe"
 
   # A real Office machine has these parents; the user's settings are there from before.
   wine reg add 'HKCU\Software\Classes\CLSID' /f >/dev/null 2>&1
@@ -138,8 +148,12 @@ test_setups() {
 
   # As the configurator does: unregister one add-in by its own code; the uninstall still cleans.
   wine regsvr32 /u /s "$(windows_path "$folder/PPTTrelvane.dll")" || true
+}
 
-  # The other bitness replaces this one; the Add/Remove entry stays one.
+# The other bitness replaces this one; the Add/Remove entry stays one.
+check_setup_switch() {
+  setup_vars
+  local rc
   rc=0; wine "$setup64" /S || rc=$?
   if [ $rc -eq 0 ] && [ "$(reg_data "$uninstall_key" OfficeBitness)" = 0x40 ] &&
      [ "$(reg_data "$uninstall_key" DisplayName)" = "Trelvane (for 64-bit Office)" ] &&
@@ -149,8 +163,12 @@ test_setups() {
     fail "switching to 64-bit exited $rc"
   fi
   run_setup_checks x86_64 "$wine64_loader" "$checks64" installed
+}
 
-  # Newer, then older over it: refused, with a clear message, and nothing changed.
+# Newer, then older over it: refused, with a clear message, and nothing changed.
+check_setup_downgrade() {
+  setup_vars
+  local rc
   wine "$dir/Trelvane-7.1.0-setup-Office64.exe" /S || true
   rc=0; wine "$setup32" /S || rc=$?
   [ $rc -eq 3 ] && [ "$(reg_data "$uninstall_key" DisplayVersion)" = 7.1.0 ] &&
@@ -162,8 +180,12 @@ test_setups() {
     grep -q '^exit 3$' <<<"$answer" &&
     pass "run by hand, the refusal says why and what to do" ||
     fail "the refusal shown: $answer"
+}
 
-  # A running host holds an add-in: the uninstall stops before it removes anything.
+# A running host holds an add-in: the uninstall stops before it removes anything.
+check_setup_held_addin() {
+  setup_vars
+  local rc
   rm -f "$dir/release"
   wine "$checks64" hold "$(windows_path "$folder/ExcelTrelvane.dll")" "$(windows_path "$dir/release")" \
     >"$dir/hold.log" 2>&1 &
@@ -182,8 +204,12 @@ test_setups() {
   run_setup_checks x86_64 "$wine64_loader" "$checks64" installed
   touch "$dir/release"
   wait "$holder" 2>/dev/null || true
+}
 
-  # The uninstall as Add/Remove Programs runs it.
+# The uninstall as Add/Remove Programs runs it.
+check_setup_uninstall() {
+  setup_vars
+  local rc
   rc=0; wine "$checks32" uninstall-quietly >"$dir/uninstall.log" 2>&1 || rc=$?
   [ $rc -eq 0 ] && [ ! -e "$folder" ] && ! reg_data "$uninstall_key" DisplayVersion >/dev/null &&
     pass "the quiet uninstall removes the folder and the Add/Remove entry" ||
