@@ -22,15 +22,7 @@ build=$TRELVANE_BUILD_DIR
 win32_build=$TRELVANE_WIN32_BUILD_DIR
 tool=$TRELVANE_NATIVE_TOOL
 source "$here/wine_env.sh"
-if [ "$arch" = i686 ] && ! wine_runs_32bit; then
-  echo "SKIP: this machine runs no 32-bit programs"
-  exit 77
-fi
-if [ ! -f "$work/env.sh" ]; then
-  echo "no Wine prefix in $work: the fixture test wine_env_start has not run" >&2
-  exit 1
-fi
-source "$work/env.sh"
+enter_fixture "$work" "$arch"
 source "$here/checks.sh"
 source "$here/setups.sh"
 

@@ -14,15 +14,7 @@ work=$1 arch=$2
 shift 2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/wine_env.sh"
-if [ "$arch" = i686 ] && ! wine_runs_32bit; then
-  echo "SKIP: this machine runs no 32-bit programs"
-  exit 77
-fi
-if [ ! -f "$work/env.sh" ]; then
-  echo "no Wine prefix in $work: the fixture test wine_env_start has not run" >&2
-  exit 1
-fi
-source "$work/env.sh"
+enter_fixture "$work" "$arch"
 loader=wine
 [ "$arch" = x86_64 ] && loader=$wine64_loader
 log=$(mktemp "$work/launch.XXXXXX")

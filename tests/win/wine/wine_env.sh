@@ -82,6 +82,20 @@ wine_env_start() { # work folder
     >/dev/null 2>&1 || true
 }
 
+# For a test in the prefix that fixture.sh made in `work`: takes on its environment. Exits with
+# 77 (skipped) where this machine runs no `arch` programs, and with 1 when there is no prefix.
+enter_fixture() { # work arch
+  if [ "$2" = i686 ] && ! wine_runs_32bit; then
+    echo "SKIP: this machine runs no 32-bit programs"
+    exit 77
+  fi
+  if [ ! -f "$1/env.sh" ]; then
+    echo "no Wine prefix in $1: the fixture test that makes it has not run" >&2
+    exit 1
+  fi
+  source "$1/env.sh"
+}
+
 wine_env_stop() {
   wineserver -k >/dev/null 2>&1
   if [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1; then
