@@ -17,14 +17,7 @@ using access::ObservedView;
 using access::ObserveView;
 using access::RefreshPolicy;
 using testing::FakeAccess;
-
-FakeAccess Situation(std::int32_t kind, bool design, bool datasheet) {
-  FakeAccess host;
-  host.kind = kind;
-  host.design = design;
-  host.datasheet = datasheet;
-  return host;
-}
+using testing::Situation;
 
 ObservedView View(ObjectKind kind, bool design, bool datasheet) {
   return ObservedView{.kind = kind, .design = design, .datasheet = datasheet};

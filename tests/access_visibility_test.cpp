@@ -16,6 +16,7 @@ using access::IsVisible;
 using access::NamedVisibilityRule;
 using access::VisibilityRules;
 using testing::FakeAccess;
+using testing::Situation;
 
 // The callbacks that answer true.
 std::set<std::string> VisibleCallbacks(FakeAccess& host) {
@@ -25,14 +26,6 @@ std::set<std::string> VisibleCallbacks(FakeAccess& host) {
       visible.emplace(entry.callback);
   }
   return visible;
-}
-
-FakeAccess Situation(std::int32_t kind, bool design, bool datasheet) {
-  FakeAccess host;
-  host.kind = kind;
-  host.design = design;
-  host.datasheet = datasheet;
-  return host;
 }
 
 TEST(AccessVisibility, FollowsTheActiveObjectAndItsView) {

@@ -64,4 +64,13 @@ class FakeAccess final : public HostApplication {
   }
 };
 
+// Access with an object of `kind` active and the view buttons pressed as told.
+inline FakeAccess Situation(std::int32_t kind, bool design, bool datasheet) {
+  FakeAccess host;
+  host.kind = kind;
+  host.design = design;
+  host.datasheet = datasheet;
+  return host;
+}
+
 }  // namespace trelvane::testing
