@@ -1,5 +1,6 @@
 #include "tests/win/user_input.h"
 
+#include <cstdlib>
 #include <vector>
 
 #include "tests/win/gui_probe.h"
@@ -64,14 +65,24 @@ void ClickOn(HWND window) {
   // Absolute moves are in 0..65535 across the primary screen.
   const LONG width = ::GetSystemMetrics(SM_CXSCREEN);
   const LONG height = ::GetSystemMetrics(SM_CYSCREEN);
+  const LONG dx = (x * 65536 + width / 2) / width;
+  const LONG dy = (y * 65536 + height / 2) / height;
+  constexpr DWORD kAt = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  // The button events carry the place too: a press that lands before the move would otherwise
+  // hit whatever the pointer was over last (on a busy machine, the previous window's OK).
   INPUT inputs[] = {
-      Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (x * 65536 + width / 2) / width,
-            (y * 65536 + height / 2) / height),
-      Mouse(MOUSEEVENTF_LEFTDOWN),
-      Mouse(MOUSEEVENTF_LEFTUP),
+      Mouse(kAt, dx, dy),
+      Mouse(kAt | MOUSEEVENTF_LEFTDOWN, dx, dy),
+      Mouse(kAt | MOUSEEVENTF_LEFTUP, dx, dy),
   };
   ::SendInput(1, &inputs[0], sizeof(INPUT));
-  ::Sleep(50);  // let the move land before the button goes down on it
+  WaitUntil(
+      [&] {
+        POINT at;
+        // Within a pixel: the screen's 0..65535 scale rounds.
+        return ::GetCursorPos(&at) && std::abs(at.x - x) <= 1 && std::abs(at.y - y) <= 1;
+      },
+      2000);
   ::SendInput(2, &inputs[1], sizeof(INPUT));
 }
 
