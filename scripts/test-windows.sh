@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The Windows half of the suite on its own: builds the Windows programs and setups for 32- and
-# 64-bit Windows and runs their CTest tests under Wine and Xvfb (tests/win/CMakeLists.txt). The
-# add-ins' expected documents come from the native trelvane-ribbon, which is built first.
+# The Windows half of the suite on its own: builds the Windows programs and packages for 32- and
+# 64-bit Windows and runs their CTest tests under Wine and Xvfb (tests/win/CMakeLists.txt), each
+# preset even when the one before failed, and ends with a summary. The add-ins' expected
+# documents come from the native trelvane-ribbon, which is built first.
 #
 #   scripts/test-windows.sh [CTEST OPTIONS...]      e.g. -L access, -R configurator
 #
@@ -11,14 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --windows
-
-cmake --preset native >/dev/null
-cmake --build --preset native --target trelvane-ribbon
-for preset in mingw-i686 mingw-x86_64; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
-  cmake --build --preset "$preset" --target package >/dev/null
-done
-for preset in mingw-i686 mingw-x86_64; do
-  ctest --preset "$preset" "$@"
-done
+source scripts/presets.sh
+source scripts/windows_presets.sh
+windows_presets "$@"
+preset_summary

@@ -88,6 +88,10 @@ std::wstring Folder(const std::wstring& path) {
   return path.substr(0, path.find_last_of(L"\\/"));
 }
 
+// The registry view of the other bitness than this program's own.
+constexpr REGSAM kOtherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+constexpr const char* kOtherViewName = sizeof(void*) == 8 ? "32-bit" : "64-bit";
+
 std::wstring AddinKey(const std::wstring& host, const std::wstring& prog_id) {
   return L"Software\\Microsoft\\Office\\" + host + L"\\AddIns\\" + prog_id;
 }
@@ -113,19 +117,20 @@ class FakeServers {
   void BreakServer(const wchar_t* prog_id) {
     SetLocalServer(ClassKey(prog_id), 0, L"\"C:\\Missing Office\\HOST.EXE\" /automation");
   }
-  // The class keeps its ProgID but is registered in the 32-bit view alone, as 32-bit Office
-  // registers its classes on 64-bit Windows.
-  // True when the class is then in the 32-bit view and not in the 64-bit one.
-  bool MoveTo32BitView(const wchar_t* prog_id) {
+  // The class keeps its ProgID but is registered in the other registry view alone, the one this
+  // program does not see by default: as 32-bit Office registers its classes on 64-bit Windows,
+  // seen from a 64-bit program, and 64-bit Office, seen from a 32-bit one.
+  // True when the class is then in the other view and not in this program's own.
+  bool MoveToOtherView(const wchar_t* prog_id) {
     const std::wstring key = ClassKey(prog_id);
     const std::wstring server = ValueText(HKEY_LOCAL_MACHINE, key + L"\\LocalServer32", nullptr);
     ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
-    SetLocalServer(key, KEY_WOW64_32KEY, server);
+    SetLocalServer(key, kOtherView, server);
     moved_.push_back(key);
     win::unique_hkey moved;
     return !server.empty() && !KeyPresent(HKEY_LOCAL_MACHINE, key) &&
            ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, (key + L"\\LocalServer32").c_str(), 0,
-                           KEY_READ | KEY_WOW64_32KEY, moved.put()) == ERROR_SUCCESS;
+                           KEY_READ | kOtherView, moved.put()) == ERROR_SUCCESS;
   }
 
  private:
@@ -149,7 +154,7 @@ class FakeServers {
     for (const std::wstring& key : moved_) {
       win::unique_hkey parent;
       if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.substr(0, key.find_last_of(L'\\')).c_str(), 0,
-                          KEY_ALL_ACCESS | KEY_WOW64_32KEY, parent.put()) == ERROR_SUCCESS)
+                          KEY_ALL_ACCESS | kOtherView, parent.put()) == ERROR_SUCCESS)
         ::RegDeleteTreeW(parent.get(), key.substr(key.find_last_of(L'\\') + 1).c_str());
     }
     moved_.clear();
@@ -765,15 +770,16 @@ void CheckEachHostHidesItsTabs(CheckList& checks, const Options& options) {
 }
 
 // Stand-ins for some hosts only: theirs are the options enabled; a stored choice that is
-// missing falls back to the first that is there. A class registered in the 32-bit view alone
-// counts; one whose server file is missing does not. With none, one message and the end.
+// missing falls back to the first that is there. A class registered in the other bitness's
+// view alone counts; one whose server file is missing does not. With none, one message and the end.
 // Opening the window creates and starts nothing.
 void CheckInstalledHosts(CheckList& checks, const Options& options, FakeServers& servers) {
   StoreSettings({{L"Option", L"2"}, {L"Formulas", L"1"}});
   servers.Remove(L"Excel.Application");
   servers.BreakServer(L"Access.Application");
-  checks.Expect(servers.MoveTo32BitView(L"PowerPoint.Application"),
-                "PowerPoint's stand-in class moved to the 32-bit registry view");
+  checks.Expect(servers.MoveToOtherView(L"PowerPoint.Application"),
+                std::string("PowerPoint's stand-in class moved to the ") + kOtherViewName +
+                    " registry view");
   {
     Started run(options.program);
     const HWND window = run.Window();
@@ -784,8 +790,10 @@ void CheckInstalledHosts(CheckList& checks, const Options& options, FakeServers&
           enabled += std::to_string(k + 1);
       }
       checks.Expect(enabled == "14",
-                    "Word's and PowerPoint's options enabled (PowerPoint's class in the 32-bit "
-                    "view alone), Excel's (unregistered) and Access's (no server file) disabled",
+                    std::string("Word's and PowerPoint's options enabled (PowerPoint's class in the ") +
+                        kOtherViewName +
+                        " view alone), Excel's (unregistered) and Access's (no server file) "
+                        "disabled",
                     enabled);
       checks.Expect(SelectedOption(window) == 1 && StoredSettings()[L"Option"] == L"1" &&
                         WindowText(::GetDlgItem(window, view::kFirstBoxId + 6)) == L"References",

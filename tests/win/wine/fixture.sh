@@ -7,7 +7,8 @@
 #                            and writes WORK/env.sh, which every test sources; with i686, only
 #                            where this machine runs 32-bit programs (exit status 77 otherwise)
 #   fixture.sh stop WORK     ends the prefix's server and the display, and removes WORK
-#                            (TRELVANE_KEEP_WORK=1 keeps it for a look afterwards)
+#                            (TRELVANE_KEEP_WORK=1 keeps it for a look afterwards); exit status
+#                            77 when there is no WORK, as where its start was skipped
 #
 # A WORK left by an interrupted run is stopped and made anew by `start`.
 set -euo pipefail
@@ -47,6 +48,10 @@ case $1 in
     echo "Wine prefix for $wine_arches, Xvfb on display $DISPLAY"
     ;;
   stop)
+    if [ ! -d "$work" ]; then
+      echo "SKIP: no prefix to stop (its start was skipped)"
+      exit 77
+    fi
     stop
     if [ "${TRELVANE_KEEP_WORK:-0}" = 1 ]; then
       echo "work folder kept: $work"

@@ -22,9 +22,11 @@ wine64_loader=/usr/lib/wine/wine64
 wine32_loader=/usr/lib/wine/wine
 wine_arches="i686 x86_64"
 
-# Whether the 32-bit Wine loader starts at all on this machine.
+# Whether the 32-bit Wine loader starts at all on this machine. TRELVANE_NO_32BIT=1 makes a
+# machine that runs them behave as one that does not, to try that path.
 wine_runs_32bit() {
-  [ -x "$wine32_loader" ] && "$wine32_loader" --version >/dev/null 2>&1
+  [ "${TRELVANE_NO_32BIT:-0}" != 1 ] && [ -x "$wine32_loader" ] &&
+    "$wine32_loader" --version >/dev/null 2>&1
 }
 
 # Points `wine` and `wineboot` at the 64-bit loader, through a folder put first on PATH.
