@@ -21,6 +21,8 @@ std::span<const Item> StandardToolbar();
 std::span<const Item> FormattingToolbar();
 // What later Office versions lack of these lists, or know under another id.
 std::span<const VersionChange> VersionChanges();
+// Our own texts that later Office versions show otherwise.
+std::span<const TextChange> TextChanges();
 // The group Controls0, from its start tag to its end tag, with the three toolbox rows.
 std::span<const Item> ToolboxGroup();
 

@@ -18,9 +18,7 @@ const HostProfile& AccessHost() {
       .spacer_after_all_menu = "  ",
       .content = {MenuBar(), StandardToolbar(), FormattingToolbar(), ToolboxGroup()},
       .version_changes = VersionChanges(),
-      .uninstall_message =
-          "To uninstall, close Access and then go to\r\r"
-          "Start > Program Files > Trelvane > Uninstall Trelvane",
+      .text_changes = TextChanges(),
   };
   return host;
 }

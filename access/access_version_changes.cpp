@@ -25,12 +25,22 @@ constexpr VersionChange kChanges[] = {
     LastIn("ContactUs", kOffice2010),
     LastIn("CheckForUpdates", kOffice2010),
 };
+
+// The Help menu's own buttons name the version of the add-in's first home.
+constexpr TextChange kTextChanges[] = {
+    TextAfter(kOffice2010, "About Access 2010 Trelvane", "About Trelvane"),
+    TextAfter(kOffice2010, "Uninstall Access 2010 Trelvane", "Uninstall Trelvane"),
+};
 // clang-format on
 
 }  // namespace
 
 std::span<const VersionChange> VersionChanges() {
   return kChanges;
+}
+
+std::span<const TextChange> TextChanges() {
+  return kTextChanges;
 }
 
 }  // namespace trelvane::access

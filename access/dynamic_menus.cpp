@@ -3,6 +3,7 @@
 #include "access/object_kind.h"
 #include "core/ascii_case.h"
 #include "core/content_player.h"
+#include "core/language_filter.h"
 #include "core/ribbon_document.h"
 #include "core/version_filter.h"
 
@@ -53,14 +54,16 @@ std::optional<DynamicMenu> DynamicMenuNamed(std::string_view name) {
 }
 
 std::string BuildMenuContent(DynamicMenu menu, HostApplication& host, MarkupWriter& writer,
-                             OfficeVersion version) {
+                             OfficeVersion version, Language language) {
   writer.Clear();
   writer.Append("<menu xmlns=\"");
   writer.Append(kCustomUiNamespace);
   writer.Append("\">");
   const ObjectKind kind = KindOf(host.CurrentObjectType());
-  const std::vector<Item> items =
-      ItemsForVersion(ListFor(DynamicMenuLists(menu), kind), VersionChanges(), version);
+  std::deque<std::string> texts;
+  const std::vector<Item> items = LocalizedContent::Items(
+      ItemsForVersion(ListFor(DynamicMenuLists(menu), kind), VersionChanges(), version), language,
+      texts);
   PlayItems(writer, items, EmitterForms::kExtended, "");
   writer.Append("</menu>");
   return writer.text();

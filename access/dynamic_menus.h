@@ -11,6 +11,7 @@
 
 #include "access/access_content.h"
 #include "core/host_application.h"
+#include "core/language.h"
 #include "core/markup_writer.h"
 #include "core/office_version.h"
 
@@ -29,10 +30,10 @@ std::span<const NamedDynamicMenu> DynamicMenus();
 std::optional<DynamicMenu> DynamicMenuNamed(std::string_view name);
 
 // Reads the kind once, writes `<menu xmlns="NS">`, the items for that kind as `version` shows
-// them and `</menu>` into `writer` (replacing its text) and returns a copy. The version is that
-// of the document the menu belongs to, so the host is not asked for it again. Throws
-// BuildFailure when the host cannot say the kind or an emitter fails.
+// them in `language` and `</menu>` into `writer` (replacing its text) and returns a copy. The
+// version and the language are those of the document the menu belongs to, so the host is not
+// asked for them again. Throws BuildFailure when the host cannot say the kind or an emitter fails.
 std::string BuildMenuContent(DynamicMenu menu, HostApplication& host, MarkupWriter& writer,
-                             OfficeVersion version);
+                             OfficeVersion version, Language language);
 
 }  // namespace trelvane::access

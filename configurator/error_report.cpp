@@ -1,6 +1,7 @@
 #include "configurator/error_report.h"
 
 #include "configurator/product.h"
+#include "core/language_tables.h"
 
 namespace trelvane::configurator {
 namespace {
@@ -20,21 +21,22 @@ std::string_view RoutineName(Routine routine) {
 
 }  // namespace
 
-std::string ErrorReportText(std::string_view description, Routine routine, int step) {
-  std::string text(description);
-  text += "\r\nin Trelvane2016/06/15.Form1.";
-  text += RoutineName(routine);
-  text += " at line ";
-  text += std::to_string(step);
-  text += "\r\rPlease email screenshot of this message to ";
-  text += kSupportAddress;
-  return text;
+std::string_view ErrorReportTitle(Language language) {
+  return Text(language, TextSection::kWindows, "Application Error");
 }
 
-void ShowErrorReport(MessageBoxes& messages, std::string_view description, Routine routine,
-                     int step) noexcept {
+std::string ErrorReportText(Language language, std::string_view description, Routine routine,
+                            int step) {
+  return FormatText(Text(language, TextSection::kWindows,
+                         "{0}\r\nin Trelvane2016/06/15.Form1.{1} at line {2}\r\rPlease email "
+                         "screenshot of this message to {3}"),
+                    {description, RoutineName(routine), std::to_string(step), kSupportAddress});
+}
+
+void ShowErrorReport(MessageBoxes& messages, Language language, std::string_view description,
+                     Routine routine, int step) noexcept {
   try {
-    messages.Show(ErrorReportText(description, routine, step), kErrorReportTitle,
+    messages.Show(ErrorReportText(language, description, routine, step), ErrorReportTitle(language),
                   MessageIcon::kExclamation);
   } catch (...) {
   }

@@ -6,20 +6,23 @@
 #include <string_view>
 
 #include "configurator/seams.h"
+#include "core/language.h"
 
 namespace trelvane::configurator {
 
 // The options window's routines that number their steps.
 enum class Routine { kLoad, kOk, kCancel };
 
-inline constexpr std::string_view kErrorReportTitle = "Application Error";
+std::string_view ErrorReportTitle(Language language);
 
-// The failure's description, the routine and the step that failed, and where to send it.
-std::string ErrorReportText(std::string_view description, Routine routine, int step);
+// The failure's description, the routine and the step that failed, and where to send it, in
+// `language` (the description is the failure's own).
+std::string ErrorReportText(Language language, std::string_view description, Routine routine,
+                            int step);
 
 // Shows the report with a warning icon. Never throws: a report that cannot be shown is lost
 // rather than ending the routine it reports on.
-void ShowErrorReport(MessageBoxes& messages, std::string_view description, Routine routine,
-                     int step) noexcept;
+void ShowErrorReport(MessageBoxes& messages, Language language, std::string_view description,
+                     Routine routine, int step) noexcept;
 
 }  // namespace trelvane::configurator

@@ -1,6 +1,7 @@
 #include "configurator/host_checks.h"
 
 #include "core/ascii_case.h"
+#include "core/language_tables.h"
 
 namespace trelvane::configurator {
 namespace {
@@ -13,6 +14,12 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 }  // namespace
+
+std::string_view NoHostText(Language language) {
+  return Text(language, TextSection::kWindows,
+              "Trelvane adds its Classic tab to Microsoft Word, Excel, PowerPoint, Access and "
+              "Outlook, and none of them is installed on this computer.");
+}
 
 std::string ServerProgram(std::string_view command_line) {
   const std::string_view line = Trimmed(command_line);

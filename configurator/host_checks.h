@@ -7,13 +7,12 @@
 
 #include "configurator/hosts.h"
 #include "configurator/seams.h"
+#include "core/language.h"
 
 namespace trelvane::configurator {
 
-// Shown, with the product's title, when none of the four hosts is installed; the program ends.
-inline constexpr std::string_view kNoHostText =
-    "Trelvane adds its Classic tab to Microsoft Word, Excel, Access and PowerPoint, and none of "
-    "them is installed on this computer.";
+// Shown, with the product's title, when none of the hosts is installed; the program ends.
+std::string_view NoHostText(Language language);
 
 // The program file of a local server's command line: the quoted part when it starts with a
 // quote, else everything up to and including the first ".exe" (paths with blanks are often

@@ -8,12 +8,13 @@
 #include "configurator/host_checks.h"
 #include "configurator/product.h"
 #include "core/failure.h"
+#include "core/language_tables.h"
 
 namespace trelvane::configurator {
 namespace {
 
 constexpr std::string_view kFixedCaptions[] = {
-    "Show Classic Menu and Toolbars in Microsoft Office 2010",
+    "Show Classic Menu and Toolbars in Microsoft Office",
     "Show menu tabs on the left of home tab",
     "Show all items in main menu",
 };
@@ -46,11 +47,11 @@ bool IsBox(int box) {
 // One numbered step of a routine: a failure is reported with the step's number and the routine
 // goes on. True when the step completed.
 template <typename Body>
-bool RunStep(MessageBoxes& messages, Routine routine, int step, Body&& body) {
+bool RunStep(MessageBoxes& messages, Language language, Routine routine, int step, Body&& body) {
   Failure failure;
   if (CatchFailure(body, failure))
     return true;
-  ShowErrorReport(messages, failure.reason, routine, step);
+  ShowErrorReport(messages, language, failure.reason, routine, step);
   return false;
 }
 
@@ -60,21 +61,23 @@ int TabBox(int index) {
   return index < 8 ? kHomeBox + index : 12;
 }
 
-std::string_view FixedBoxCaption(int box) {
+std::string_view FixedBoxCaption(int box, Language language) {
   if (box >= kClassicBox && box <= kAllBox)
-    return kFixedCaptions[box];
-  return box == kHideTabsBox ? kHideTabsCaption : std::string_view();
+    return Text(language, TextSection::kWindows, kFixedCaptions[box]);
+  return box == kHideTabsBox ? Text(language, TextSection::kWindows, kHideTabsCaption)
+                             : std::string_view();
 }
 
 std::string_view OptionCaption(HostOption host) {
   return IsHost(host) ? ChoiceOf(host).caption : std::string_view();
 }
 
-OptionsWindow::OptionsWindow(const Seams& seams) : seams_(seams) {}
+OptionsWindow::OptionsWindow(const Seams& seams, Language language)
+    : seams_(seams), language_(language) {}
 
 bool OptionsWindow::Load() {
   const auto step = [this](int number, auto&& body) {
-    return RunStep(seams_.messages, Routine::kLoad, number, body);
+    return RunStep(seams_.messages, language_, Routine::kLoad, number, body);
   };
   const auto program_file = [this](std::string_view name) {
     return seams_.files.ProgramFolder() + std::string(name);
@@ -136,7 +139,7 @@ bool OptionsWindow::Load() {
     any_installed = FindInstalledHosts();
     if (!any_installed) {
       try {
-        seams_.messages.Show(kNoHostText, kProductName, MessageIcon::kNone);
+        seams_.messages.Show(NoHostText(language_), kProductName, MessageIcon::kNone);
       } catch (...) {
       }
       CloseWindow();
@@ -177,7 +180,7 @@ void OptionsWindow::ClickOk() {
   if (closed_)
     return;
   const auto step = [this](int number, auto&& body) {
-    return RunStep(seams_.messages, Routine::kOk, number, body);
+    return RunStep(seams_.messages, language_, Routine::kOk, number, body);
   };
   const auto store_box = [this](int box) {
     settings_.Write(SettingsKeyOfBox(box), std::to_string(boxes_[box]));
@@ -209,7 +212,7 @@ void OptionsWindow::ClickOk() {
 void OptionsWindow::ClickCancel() {
   if (closed_)
     return;
-  RunStep(seams_.messages, Routine::kCancel, 100, [this] { CloseWindow(); });
+  RunStep(seams_.messages, language_, Routine::kCancel, 100, [this] { CloseWindow(); });
 }
 
 bool OptionsWindow::IsSet(int box) const {
@@ -220,12 +223,18 @@ int OptionsWindow::TabCount() const {
   return static_cast<int>(ChoiceOf(tab_host_).tabs.size());
 }
 
-std::string_view OptionsWindow::BoxCaption(int box) const {
+const HostTab* OptionsWindow::TabOfBox(int box) const {
   for (int index = 0; index < TabCount(); ++index) {
     if (TabBox(index) == box)
-      return ChoiceOf(tab_host_).tabs[index].name;
+      return &ChoiceOf(tab_host_).tabs[index];
   }
-  return FixedBoxCaption(box);
+  return nullptr;
+}
+
+std::string_view OptionsWindow::BoxCaption(int box) const {
+  if (const HostTab* tab = TabOfBox(box))
+    return Text(language_, TextSection::kTabs, tab->name);
+  return FixedBoxCaption(box, language_);
 }
 
 std::string OptionsWindow::SettingsKeyOfBox(int box) const {
@@ -239,7 +248,9 @@ std::string OptionsWindow::SettingsKeyOfBox(int box) const {
     case kHideTabsBox:
       return std::string(kKeyHideBuiltInTabs);
   }
-  return std::string(IsTabBox(box) ? BoxCaption(box) : std::string_view());
+  // The tab's own name, which is the key in every language.
+  const HostTab* tab = TabOfBox(box);
+  return std::string(tab ? tab->name : std::string_view());
 }
 
 bool OptionsWindow::IsInstalled(HostOption host) const {

@@ -11,6 +11,7 @@
 
 #include "configurator/hosts.h"
 #include "configurator/seams.h"
+#include "core/language.h"
 #include "core/settings.h"
 
 namespace trelvane::configurator {
@@ -25,14 +26,15 @@ inline constexpr int kMaxTabBoxes = 9;
 // The box of the host's tab at `index` in its table: 3 for the first, ..., 10, then 12.
 int TabBox(int index);
 
-// Box n's caption for the boxes that do not follow the host; empty for a tab box.
-std::string_view FixedBoxCaption(int box);
+// Box n's caption for the boxes that do not follow the host, in `language`; empty for a tab box.
+std::string_view FixedBoxCaption(int box, Language language = Language::kEnglish);
 // " Word" (leading blank), "Excel", "Access", "PowerPoint".
 std::string_view OptionCaption(HostOption host);
 
 class OptionsWindow {
  public:
-  explicit OptionsWindow(const Seams& seams);
+  // `language`: Windows' UI language, which the window and its messages speak.
+  explicit OptionsWindow(const Seams& seams, Language language = Language::kEnglish);
 
   // The load sequence, before the window is first shown. False when the program is to end
   // without showing it (no host is installed); the window has been closed then.
@@ -56,7 +58,9 @@ class OptionsWindow {
   // What the window shows: the host whose tab boxes stand there, how many, and each caption.
   HostOption tab_host() const { return tab_host_; }
   int TabCount() const;
+  // The tab boxes' captions are the tabs' names in the window's language.
   std::string_view BoxCaption(int box) const;
+  Language language() const { return language_; }
   // The key box n is stored under: "Classic", "Left", "All", "Hide built-in Tabs", or the
   // display name of the host's tab, as the add-ins read them. Empty for a box not shown.
   std::string SettingsKeyOfBox(int box) const;
@@ -65,6 +69,7 @@ class OptionsWindow {
 
  private:
   bool IsTabBox(int box) const;  // one of the chosen host's
+  const HostTab* TabOfBox(int box) const;
   // Sets the box and, when that changes it, runs its rule at once.
   void SetBox(int box, int state);
   void RunBoxRule(int box);
@@ -85,6 +90,7 @@ class OptionsWindow {
   void CloseWindow();
 
   Seams seams_;  // the references themselves, so a caller's Seams need not outlive the window
+  Language language_;
   Settings settings_{seams_.store};
   std::array<int, kBoxCount> boxes_{};  // 0 cleared, 1 set
   HostOption selected_ = HostOption::kWord;

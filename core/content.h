@@ -35,7 +35,9 @@ struct Item {
   std::string_view label = {};
   std::string_view image_mso = {};
   std::string_view screentip = {};
-  std::string_view text = {};  // kMenuTag, kLiteral: written as is, but for the bar's id prefix
+  // kMenuTag, kLiteral: written as is, but for the bar's id prefix; kDynamicMenu: the label it
+  // shows where that is not its name (in another language).
+  std::string_view text = {};
   std::string_view get_visible = {};  // the getVisible callback, where the host has one
   bool gap_after = false;             // kEndMenu
   const Item* included = nullptr;

@@ -49,7 +49,8 @@ void PlayExtended(MarkupWriter& writer, const Item& item) {
       writer.BeginMenu(item.label, item.image_mso, item.screentip, item.get_visible);
       return;
     case ItemKind::kDynamicMenu:
-      writer.EmitDynamicMenu(item.label, item.image_mso, item.screentip);
+      writer.EmitDynamicMenu(item.label, item.text.empty() ? item.label : item.text, item.image_mso,
+                             item.screentip);
       return;
     case ItemKind::kEndMenu:
       writer.EndMenu(item.gap_after);

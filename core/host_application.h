@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <span>
 #include <string>
@@ -23,6 +24,9 @@ class HostApplication {
   virtual std::string Name() = 0;
   // Application.Version: "14.0" for Office 2010, "15.0" for 2013, "16.0" for 2016 and later.
   virtual std::string Version() = 0;
+  // Application.LanguageSettings.LanguageID(msoLanguageIDUI): the LCID of Office's UI language,
+  // 1031 for German; two calls into the host.
+  virtual std::uint32_t UiLanguageId() = 0;
 
   // Application.ActiveWindow.DocumentMap, read and written.
   virtual bool DocumentMap() = 0;
@@ -39,14 +43,20 @@ class HostApplication {
   virtual std::vector<bool> GetPressedMsos(std::span<const std::string_view> id_msos) = 0;
 };
 
-// The command-line tool's stand-in for a host: a name, a version ("14.0" unless told), and for
-// Access the kind of the active object and the pressed view buttons it is told. It has no windows.
+// The command-line tool's stand-in for a host: a name, a version ("14.0" unless told), a UI
+// language when told one (none otherwise, as from a host that cannot say), and for Access the kind
+// of the active object and the pressed view buttons it is told. It has no windows.
 class StandInHost final : public HostApplication {
  public:
   explicit StandInHost(std::string name) : name_(std::move(name)) {}
 
   std::string Name() override { return name_; }
   std::string Version() override { return version_; }
+  std::uint32_t UiLanguageId() override {
+    if (!ui_language_id_)
+      throw BuildFailure(FailureKind::kHost, "the host does not say its UI language");
+    return *ui_language_id_;
+  }
   bool DocumentMap() override { throw NoWindow(); }
   void SetDocumentMap(bool) override { throw NoWindow(); }
   std::int32_t CurrentObjectType() override { return object_type_; }
@@ -61,6 +71,7 @@ class StandInHost final : public HostApplication {
   }
 
   void set_version(std::string version) { version_ = std::move(version); }
+  void set_ui_language_id(std::uint32_t lcid) { ui_language_id_ = lcid; }
   // -1 until told otherwise: what Access answers when nothing is selected.
   void set_object_type(std::int32_t object_type) { object_type_ = object_type; }
   void Press(std::string_view id_mso) { pressed_.emplace(id_mso); }
@@ -72,6 +83,7 @@ class StandInHost final : public HostApplication {
 
   std::string name_;
   std::string version_ = "14.0";
+  std::optional<std::uint32_t> ui_language_id_;
   std::int32_t object_type_ = -1;
   std::set<std::string> pressed_;
 };

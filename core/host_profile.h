@@ -14,7 +14,8 @@
 namespace trelvane {
 
 struct HostProfile {
-  std::string_view host_word;         // looked for in Application.Name, case-sensitively
+  std::string_view host_word;  // looked for in Application.Name, case-sensitively; the host's
+                               // name in our windows' texts ("Excel")
   std::string_view application_name;  // the Name the real host reports
   std::span<const HostTab> tabs;      // in table order
   // What closes the root start tag after its namespace: " >", or the onLoad callback.
@@ -28,7 +29,8 @@ struct HostProfile {
   HostContent content;
   // What later Office versions lack of the content, or know under another id.
   std::span<const VersionChange> version_changes = {};
-  std::string_view uninstall_message;  // shown by Uninstall0
+  // Our own texts that name Office 2010, and what later versions show instead.
+  std::span<const TextChange> text_changes = {};
 };
 
 }  // namespace trelvane

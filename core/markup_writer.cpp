@@ -167,14 +167,14 @@ void MarkupWriter::EndMenu(bool spacer_after) {
     EmitSpacer(" ");
 }
 
-void MarkupWriter::EmitDynamicMenu(std::string_view name, std::string_view image_mso,
-                                   std::string_view screentip) {
+void MarkupWriter::EmitDynamicMenu(std::string_view name, std::string_view label,
+                                   std::string_view image_mso, std::string_view screentip) {
   const std::string number = std::to_string(Next(counters_.menu, "menu"));
   std::string element = "<dynamicMenu id=\"Dyna";
   element += name;
   element += number;
   element += '"';
-  OptionalAttribute(element, "label", name);
+  OptionalAttribute(element, "label", label);
   OptionalAttribute(element, "imageMso", image_mso);
   OptionalAttribute(element, "screentip", screentip);
   const std::string visible = "OnGetVisible" + std::string(name);

@@ -67,9 +67,10 @@ class MarkupWriter {
   void EndMenu(bool spacer_after = false);
 
   // A menu whose content the host asks for through OnGetContent<name>, shown as OnGetVisible<name>
-  // says; on the tab (menu-bar mode 1) a one-blank spacer bound to the same callback follows, so
-  // that a hidden menu takes its gap with it. Dynamic menus are numbered by the menu counter.
-  void EmitDynamicMenu(std::string_view name, std::string_view image_mso,
+  // says, labelled `label` (its name in English); on the tab (menu-bar mode 1) a one-blank spacer
+  // bound to the same callback follows, so that a hidden menu takes its gap with it. Dynamic
+  // menus are numbered by the menu counter.
+  void EmitDynamicMenu(std::string_view name, std::string_view label, std::string_view image_mso,
                        std::string_view screentip);
 
  private:

@@ -1,6 +1,9 @@
 #include "core/ribbon_document.h"
 
+#include "core/language_filter.h"
+#include "core/language_tables.h"
 #include "core/number_text.h"
+#include "core/office_language.h"
 #include "core/settings.h"
 #include "core/version_filter.h"
 
@@ -34,6 +37,7 @@ std::optional<std::string> RibbonBuilder::Build(HostApplication* application,
   const Settings settings(store);
   writer_.ResetCounters();
   office_version_ = OfficeVersion::kOffice2010;
+  language_ = Language::kEnglish;
 
   if (application == nullptr) {
     throw BuildFailure(FailureKind::kHost, "the add-in is not connected to a host application");
@@ -41,6 +45,7 @@ std::optional<std::string> RibbonBuilder::Build(HostApplication* application,
   if (application->Name().find(host_.host_word) == std::string::npos)
     return std::nullopt;
   office_version_ = ReadOfficeVersion(*application);
+  language_ = ReadOfficeLanguage(*application, system_ui_language_);
   if (settings.ReadInt32(kKeyClassic, 1) == 0)
     return std::nullopt;
 
@@ -50,15 +55,21 @@ std::optional<std::string> RibbonBuilder::Build(HostApplication* application,
   writer_.Append("\"");
   writer_.Append(host_.root_tag_end);
   WriteTabs(settings);
+  writer_.Append("<tab id=\"Menus\" label=\"");
+  writer_.Append(Text(language_, TextSection::kRibbon, "Classic"));
   if (settings.ReadInt32(kKeyLeft, 1) == 1) {
-    writer_.Append("<tab id=\"Menus\" label=\"Classic\" insertBeforeMso=\"");
+    writer_.Append("\" insertBeforeMso=\"");
     writer_.Append(host_.home_tab_id_mso);
-    writer_.Append("\">");
-  } else {
-    writer_.Append("<tab id=\"Menus\" label=\"Classic\">");
   }
-  writer_.Append("<group id=\"ToolsPanel\" label=\"Tools panel\">");
-  const VersionedContent content(host_.content, host_.version_changes, office_version_);
+  writer_.Append("\">");
+  writer_.Append("<group id=\"ToolsPanel\" label=\"");
+  writer_.Append(Text(language_, TextSection::kRibbon, "Tools panel"));
+  writer_.Append("\">");
+  // The version first, which also renames our English texts that name Office 2010, then the
+  // language, which translates what the version shows.
+  const VersionedContent versioned(host_.content, host_.version_changes, host_.text_changes,
+                                   office_version_);
+  const LocalizedContent content(versioned.lists(), language_);
   WriteMenuBox(settings, content.lists());
   EmitStandardToolbar(writer_, content.lists(), host_.forms);
   EmitFormattingToolbar(writer_, content.lists(), host_.forms);
@@ -100,9 +111,9 @@ void RibbonBuilder::WriteMenuBox(const Settings& settings, const HostContent& co
   writer_.Append("<box id=\"boxNew1\" boxStyle=\"horizontal\">");
   if (settings.ReadInt32(kKeyAll, 1) == 1) {
     if (host_.all_menu_start_tag.empty()) {
-      writer_.BeginMenu("All", "", "");
+      writer_.BeginMenu(Text(language_, TextSection::kRibbon, "All"), "", "");
     } else {
-      writer_.Append(host_.all_menu_start_tag);
+      writer_.Append(MarkupInLanguage(host_.all_menu_start_tag, language_));
     }
     EmitMenuBar(writer_, content, host_.forms, kMenuBarInAllMenu);
     // The menu-bar mode is 2 here, so a spacer-after request adds nothing.

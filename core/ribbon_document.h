@@ -9,6 +9,7 @@
 #include "core/failure.h"
 #include "core/host_application.h"
 #include "core/host_profile.h"
+#include "core/language.h"
 #include "core/markup_writer.h"
 #include "core/office_version.h"
 #include "core/settings_store.h"
@@ -30,7 +31,11 @@ struct RibbonXml {
 // The markup state of one add-in instance: its writer, with the buffer and counters.
 class RibbonBuilder {
  public:
-  explicit RibbonBuilder(const HostProfile& host) : host_(host) {}
+  // `system_ui_language`: Windows' UI language (an LCID), for when the host cannot say Office's;
+  // none where there is no such thing (the command-line tool).
+  explicit RibbonBuilder(const HostProfile& host,
+                         std::optional<std::uint32_t> system_ui_language = std::nullopt)
+      : host_(host), system_ui_language_(system_ui_language) {}
 
   // `application` may be null (not connected yet): the build then fails as the host-name
   // test cannot be made. Never throws.
@@ -44,6 +49,9 @@ class RibbonBuilder {
   // Access's dynamic menus follow it without asking again. Office 2010 before any build, and
   // after one that ended before asking (no host, or another host's name).
   OfficeVersion office_version() const { return office_version_; }
+  // Office's UI language as the last build read it, in the same way: the dynamic menus and the
+  // add-in's windows speak it. English before any build, and after one that ended before asking.
+  Language language() const { return language_; }
 
  private:
   // The document, or nothing for "add nothing"; throws BuildFailure.
@@ -52,8 +60,10 @@ class RibbonBuilder {
   void WriteMenuBox(const Settings& settings, const HostContent& content);
 
   const HostProfile& host_;
+  std::optional<std::uint32_t> system_ui_language_;
   MarkupWriter writer_;
   OfficeVersion office_version_ = OfficeVersion::kOffice2010;
+  Language language_ = Language::kEnglish;
 };
 
 }  // namespace trelvane

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "core/markup_text.h"
+
 namespace trelvane {
 namespace {
 
@@ -164,12 +166,60 @@ class Tidier {
   std::vector<DividerPlace> places_;
 };
 
+const TextChange* TextChangeFor(std::span<const TextChange> changes, std::string_view text,
+                                OfficeVersion version) {
+  for (const TextChange& change : changes) {
+    if (change.text == text && MajorNumber(version) > MajorNumber(change.last_known))
+      return &change;
+  }
+  return nullptr;
+}
+
+template <typename Change>
+bool AnyAppliesTo(std::span<const Change> changes, OfficeVersion version) {
+  for (const Change& change : changes) {
+    if (MajorNumber(version) > MajorNumber(change.last_known))
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+std::vector<Item> ItemsWrittenOut(std::span<const Item> items) {
+  std::vector<Item> flat;
+  Flatten(items, flat);
+  return flat;
+}
+
+void ChangeTextsForVersion(std::vector<Item>& items, std::span<const TextChange> changes,
+                           OfficeVersion version, std::deque<std::string>& texts) {
+  if (!AnyAppliesTo(changes, version))
+    return;
+  const auto changed = [&](std::string_view text) {
+    const TextChange* change = TextChangeFor(changes, text, version);
+    return change ? change->later_text : text;
+  };
+  for (Item& item : items) {
+    if (item.kind == ItemKind::kMenuTag || item.kind == ItemKind::kLiteral) {
+      std::string text = RewriteTextAttributes(
+          item.text, [&](std::string_view value, bool) -> std::optional<std::string> {
+            return std::string(changed(value));
+          });
+      if (text != item.text) {
+        texts.push_back(std::move(text));
+        item.text = texts.back();
+      }
+    } else if (!NamesControl(item)) {
+      item.label = changed(item.label);
+      item.screentip = changed(item.screentip);
+    }
+  }
+}
 
 std::vector<Item> ItemsForVersion(std::span<const Item> items,
                                   std::span<const VersionChange> changes, OfficeVersion version) {
-  std::vector<Item> flat;
-  Flatten(items, flat);
+  std::vector<Item> flat = ItemsWrittenOut(items);
   std::vector<bool> kept(flat.size(), true);
   bool dropped = false;
   for (std::size_t i = 0; i < flat.size(); ++i) {
@@ -197,18 +247,21 @@ std::vector<Item> ItemsForVersion(std::span<const Item> items,
 }
 
 VersionedContent::VersionedContent(const HostContent& content,
-                                   std::span<const VersionChange> changes, OfficeVersion version)
+                                   std::span<const VersionChange> changes,
+                                   std::span<const TextChange> text_changes, OfficeVersion version)
     : lists_(content) {
   // The version every change postdates plays the tables as they stand, with no copy.
-  bool any = false;
-  for (const VersionChange& change : changes)
-    any = any || MajorNumber(version) > MajorNumber(change.last_known);
-  if (!any)
+  if (!AnyAppliesTo(changes, version) && !AnyAppliesTo(text_changes, version))
     return;
-  menu_bar_ = ItemsForVersion(content.menu_bar, changes, version);
-  standard_toolbar_ = ItemsForVersion(content.standard_toolbar, changes, version);
-  formatting_toolbar_ = ItemsForVersion(content.formatting_toolbar, changes, version);
-  after_tools_panel_ = ItemsForVersion(content.after_tools_panel, changes, version);
+  const auto for_version = [&](std::span<const Item> items) {
+    std::vector<Item> out = ItemsForVersion(items, changes, version);
+    ChangeTextsForVersion(out, text_changes, version, texts_);
+    return out;
+  };
+  menu_bar_ = for_version(content.menu_bar);
+  standard_toolbar_ = for_version(content.standard_toolbar);
+  formatting_toolbar_ = for_version(content.formatting_toolbar);
+  after_tools_panel_ = for_version(content.after_tools_panel);
   lists_ = {menu_bar_, standard_toolbar_, formatting_toolbar_, after_tools_panel_};
 }
 

@@ -4,7 +4,9 @@
 // doubled, and none left first or last in its menu where the full list had none there.
 #pragma once
 
+#include <deque>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "core/content.h"
@@ -13,24 +15,33 @@
 
 namespace trelvane {
 
+// `items` with their includes written out, as they stand.
+std::vector<Item> ItemsWrittenOut(std::span<const Item> items);
+
 // `items` with their includes written out, for `version`. Nothing but the changes' controls
 // and what they leave empty or doubled is taken out, so a version that every change postdates
 // gets the list unchanged.
 std::vector<Item> ItemsForVersion(std::span<const Item> items,
                                   std::span<const VersionChange> changes, OfficeVersion version);
 
+// `items` (written out) with our own texts that `version` shows otherwise changed; the new
+// literal tags are kept in `texts`.
+void ChangeTextsForVersion(std::vector<Item>& items, std::span<const TextChange> changes,
+                           OfficeVersion version, std::deque<std::string>& texts);
+
 // A host's content lists for one version, held for as long as a build plays them: the tables
 // themselves where no change applies to the version.
 class VersionedContent {
  public:
   VersionedContent(const HostContent& content, std::span<const VersionChange> changes,
-                   OfficeVersion version);
+                   std::span<const TextChange> text_changes, OfficeVersion version);
   VersionedContent(const VersionedContent&) = delete;
   VersionedContent& operator=(const VersionedContent&) = delete;
 
   const HostContent& lists() const { return lists_; }
 
  private:
+  std::deque<std::string> texts_;
   std::vector<Item> menu_bar_;
   std::vector<Item> standard_toolbar_;
   std::vector<Item> formatting_toolbar_;

@@ -13,5 +13,7 @@ std::span<const Item> StandardToolbar();
 std::span<const Item> FormattingToolbar();
 // What later Office versions lack of these lists, or know under another id.
 std::span<const VersionChange> VersionChanges();
+// Our own texts that later Office versions show otherwise.
+std::span<const TextChange> TextChanges();
 
 }  // namespace trelvane::excel

@@ -15,9 +15,7 @@ const HostProfile& ExcelHost() {
       .spacer_after_all_menu = " ",
       .content = {MenuBar(), StandardToolbar(), FormattingToolbar()},
       .version_changes = VersionChanges(),
-      .uninstall_message =
-          "To uninstall, close Excel and then go to\r\r"
-          "Start > Program Files > Excel 2010 Trelvane > Uninstall Excel 2010 Trelvane",
+      .text_changes = TextChanges(),
   };
   return host;
 }

@@ -15,12 +15,22 @@ constexpr VersionChange kChanges[] = {
     LastIn("ResearchPane", kOffice2013),
     LastIn("ReviewShowInk", kOffice2013),        // Microsoft 365 has none
 };
+
+// The Help menu's own buttons name the version of the add-in's first home.
+constexpr TextChange kTextChanges[] = {
+    TextAfter(kOffice2010, "About Excel 2010 Trelvane", "About Trelvane"),
+    TextAfter(kOffice2010, "Uninstall Excel 2010 Trelvane", "Uninstall Trelvane"),
+};
 // clang-format on
 
 }  // namespace
 
 std::span<const VersionChange> VersionChanges() {
   return kChanges;
+}
+
+std::span<const TextChange> TextChanges() {
+  return kTextChanges;
 }
 
 }  // namespace trelvane::excel

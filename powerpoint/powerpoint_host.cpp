@@ -16,9 +16,7 @@ const HostProfile& PowerPointHost() {
       .spacer_after_all_menu = "  ",
       .content = {MenuBar(), StandardToolbar(), FormattingToolbar()},
       .version_changes = VersionChanges(),
-      .uninstall_message =
-          "To uninstall, close PowerPoint and then go to\r\r"
-          "Start > Program Files > Trelvane > Uninstall Trelvane",
+      .text_changes = TextChanges(),
   };
   return host;
 }

@@ -16,12 +16,22 @@ constexpr VersionChange kChanges[] = {
     LastIn("DocumentPanelTemplate", kOffice2013),
     LastIn("ResearchPane", kOffice2013),
 };
+
+// The Help menu's own buttons name the version of the add-in's first home.
+constexpr TextChange kTextChanges[] = {
+    TextAfter(kOffice2010, "About PowerPoint 2010 Trelvane", "About Trelvane"),
+    TextAfter(kOffice2010, "Uninstall PowerPoint 2010 Trelvane", "Uninstall Trelvane"),
+};
 // clang-format on
 
 }  // namespace
 
 std::span<const VersionChange> VersionChanges() {
   return kChanges;
+}
+
+std::span<const TextChange> TextChanges() {
+  return kTextChanges;
 }
 
 }  // namespace trelvane::powerpoint

@@ -41,7 +41,7 @@ std::string Content(DynamicMenu menu, std::int32_t kind, MarkupWriter& writer,
                     OfficeVersion version = OfficeVersion::kOffice2010) {
   FakeAccess host;
   host.kind = kind;
-  return BuildMenuContent(menu, host, writer, version);
+  return BuildMenuContent(menu, host, writer, version, Language::kEnglish);
 }
 
 // The text with the running numbers of its ids taken out.
@@ -121,13 +121,13 @@ TEST(AccessDynamicMenus, EachRequestReadsTheKindOnceAndAFailingQueryGivesNoConte
     FakeAccess host;
     host.kind = 0;
     MarkupWriter writer;
-    BuildMenuContent(menu.menu, host, writer, OfficeVersion::kOffice2016);
+    BuildMenuContent(menu.menu, host, writer, OfficeVersion::kOffice2016, Language::kEnglish);
     EXPECT_EQ(host.calls, std::vector<std::string>{"kind"}) << menu.name;
 
     FakeAccess failing;
     failing.fail_at = 0;
     try {
-      BuildMenuContent(menu.menu, failing, writer, OfficeVersion::kOffice2010);
+      BuildMenuContent(menu.menu, failing, writer, OfficeVersion::kOffice2010, Language::kEnglish);
       ADD_FAILURE() << menu.name << " gave content without a kind";
     } catch (const BuildFailure& e) {
       EXPECT_EQ(e.failure().code, FakeAccess::kNoDatabaseCode);
@@ -135,27 +135,35 @@ TEST(AccessDynamicMenus, EachRequestReadsTheKindOnceAndAFailingQueryGivesNoConte
   }
 }
 
-TEST(AccessDynamicMenus, MenusFollowTheirDocumentsVersionWithoutAskingTheHostAgain) {
+TEST(AccessDynamicMenus, MenusFollowTheirDocumentsVersionAndLanguageWithoutAskingTheHostAgain) {
   MemorySettingsStore store;
   RibbonBuilder builder(access::AccessHost());
-  for (const char* version : {"14.0", "16.0"}) {
+  struct Case {
+    const char* version;
+    std::optional<std::uint32_t> ui_language;
+  };
+  for (const Case& c : {Case{"14.0", std::nullopt}, Case{"16.0", 1031}, Case{"14.0", 2052}}) {
     FakeAccess host;
-    host.version = version;
+    host.version = c.version;
+    host.ui_language = c.ui_language;
     host.kind = 0;
     const RibbonXml xml = builder.GetRibbonXML(&host, store);
     ASSERT_TRUE(xml.ok) << xml.failure.reason;
-    EXPECT_EQ(host.calls, std::vector<std::string>{"version"});
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"version", "language"}));
     host.calls.clear();
-    const std::string view =
-        BuildMenuContent(DynamicMenu::kView, host, builder.writer(), builder.office_version());
+    const std::string view = BuildMenuContent(DynamicMenu::kView, host, builder.writer(),
+                                              builder.office_version(), builder.language());
     EXPECT_EQ(host.calls, std::vector<std::string>{"kind"});
     // PivotTable views went with Office 2013; the separator after them stays.
-    const bool office2010 = std::string_view(version) == "14.0";
-    EXPECT_EQ(view.find("ViewsPivotTableView") != std::string::npos, office2010) << version;
+    const bool office2010 = std::string_view(c.version) == "14.0";
+    EXPECT_EQ(view.find("ViewsPivotTableView") != std::string::npos, office2010) << c.version;
     EXPECT_EQ(xml.document.find("ViewsPivotTableView") != std::string::npos, office2010);
     const std::string next =
         office2010 ? "<control idMso=\"ViewsPivotTableView\"" : "<menuSeparator";
-    EXPECT_NE(view.find("label=\"Datasheet View\"/>" + next), std::string::npos) << view;
+    // Outside English the built-in control carries Office's own label, not ours.
+    const std::string datasheet =
+        c.ui_language ? R"(<control idMso="ViewsDatasheetView"/>)" : R"(label="Datasheet View"/>)";
+    EXPECT_NE(view.find(datasheet + next), std::string::npos) << view;
   }
 }
 

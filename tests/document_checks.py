@@ -6,8 +6,11 @@ XML, carry distinct ids, follow the settings it was built from, and validate aga
 schema when one is given (lax validation: the schema file has duplicate attribute uses that
 strict validators reject). Given Microsoft's
 control lists, every idMso of every document and Access menu must be in the lists of the version
-it was written for, with a matching element. The tool's own contract is checked too: exit codes,
-empty output, and a one-line reason on a failed build.
+it was written for, with a matching element. Given the language tables, each host's default
+document and Access's menus are built again in every language, schema-validated, and must equal
+the English ones but for their texts: a built-in control carries none of ours, and each of our
+own texts is the table's translation of the English text in its place. The tool's own contract is checked too: exit
+codes, empty output, and a one-line reason on a failed build.
 """
 import argparse
 import itertools
@@ -95,8 +98,9 @@ def check_document(label, document, schema, settings, host=None, version=None):
     ids = [e.get("id") for e in root.iter() if e.get("id") is not None]
     dupes = sorted({i for i in ids if ids.count(i) > 1})
     check(not dupes, f"{label}: ids used twice: {dupes[:5]}")
-    classic = next(t for t in root.iter(NS + "tab") if t.get("id") == "Menus")
-    check(classic.get("label") == "Classic", f"{label}: the Classic tab is missing")
+    classic = next((t for t in root.iter(NS + "tab") if t.get("id") == "Menus"), None)
+    if not check(classic is not None, f"{label}: the Classic tab is missing"):
+        return
     left = settings.get("Left", "1") == "1"
     check((classic.get("insertBeforeMso") is not None) == left,
           f"{label}: Left={settings.get('Left')} but insertBeforeMso is "
@@ -145,6 +149,14 @@ CANDIDATE_TABS = ["Home", "Insert", "Page Layout", "Formulas", "Data", "Referenc
                   "Create", "External Data", "Database Tools"]
 
 
+def matrix_settings(tabs):
+    """Every line of the settings matrix, with the hidden tabs and start from scratch it gives."""
+    for left, all_menu, (case, values, hidden, scratch) in itertools.product(
+            ["0", "1", "2"], ["0", "1"], list(hiding_cases(tabs))):
+        settings = {"Left": left, "All": all_menu, "Hide built-in Tabs": "1", **values}
+        yield f"Left={left} All={all_menu} hiding {case}", settings, hidden, scratch
+
+
 def check_matrix(tool, host, schema, tabs, version):
     documents = 0
     as_version = ["--office-version", version]
@@ -156,10 +168,8 @@ def check_matrix(tool, host, schema, tabs, version):
         _, unnamed, _ = tool.run(host)
         check(unnamed == defaults, f"{host}: without --office-version not the 14 document")
 
-    for left, all_menu, (case, values, hidden, scratch) in itertools.product(
-            ["0", "1", "2"], ["0", "1"], list(hiding_cases(tabs))):
-        settings = {"Left": left, "All": all_menu, "Hide built-in Tabs": "1", **values}
-        label = f"{host} {version} Left={left} All={all_menu} hiding {case}"
+    for line, settings, hidden, scratch in matrix_settings(tabs):
+        label = f"{host} {version} {line}"
         code, out, err = tool.run(host, settings, args=as_version)
         if not check(code == 0 and out, f"{label}: exit {code} {err.strip()}"):
             continue
@@ -313,13 +323,115 @@ def check_access_context(tool, schema):
     return answers
 
 
+TEXT_ATTRIBUTES = ("label", "screentip", "supertip")
+
+
+def load_language_tables(folder):
+    """{tag: {(section, English): translation}}, read as the build reads them."""
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
+    import language_tables
+    catalog, faults = language_tables.read_catalog(folder)
+    tables = {}
+    for tag in language_tables.tags_in(folder):
+        tables[tag], table_faults = language_tables.read_table(folder, tag, catalog)
+        faults += table_faults
+    check(not faults, f"language tables: {faults[:3]}")
+    return tables
+
+
+TAG = re.compile(rb"<(/?)([A-Za-z]+)([^>]*)>")
+TEXT = re.compile(rb'\s(label|screentip|supertip)\s*=\s*"([^"]*)"')
+
+
+def without_texts(document):
+    """The document with every label, screentip and supertip taken out."""
+    return TEXT.sub(b"", document)
+
+
+def texts_in_place(document):
+    """[(tag number, attribute, text, built in)] of every text attribute, in document order."""
+    found = []
+    for number, tag in enumerate(TAG.finditer(document)):
+        if tag.group(1):
+            continue
+        attributes = tag.group(3)
+        built_in = b"idMso=" in attributes
+        for match in TEXT.finditer(attributes):
+            found.append((number, match.group(1).decode(), match.group(2).decode("utf-8"),
+                          built_in))
+    return found
+
+
+def expected_texts(english, table, where):
+    """What the other language's document must carry where the English one has `english`."""
+    wanted = []
+    for number, attribute, text, built_in in english:
+        if built_in:
+            continue  # Office's own words: none of ours
+        if text.strip():
+            translated = table.get(("ribbon", text))
+            check(translated is not None, f"{where}: {attribute} {text!r} is in no table")
+            text = translated if translated is not None else text
+        wanted.append((number, attribute, text, False))
+    return wanted
+
+
+def same_but_texts(english, other, table, where):
+    """`other` is `english` but for its texts: none on built-in controls, and each of our own
+    the table's translation of the English text in its place."""
+    if not check(without_texts(english) == without_texts(other),
+                 f"{where}: differs from the English document beyond its texts"):
+        return
+    wanted = expected_texts(texts_in_place(english), table, where)
+    got = texts_in_place(other)
+    if wanted != got:
+        wrong = next((w, g) for w, g in itertools.zip_longest(wanted, got) if w != g)
+        check(False, f"{where}: {wrong[1]} where the table says {wrong[0]}")
+    check(all(0 < len(t[2]) <= 1024 for t in got), f"{where}: a text out of bounds")
+
+
+def check_languages(tool, schema, hosts, tables):
+    """Each host's default document for each version, and Access's menus, in every language,
+    through the tool and the schema; the unit tests hold the whole settings matrix in every
+    language against English the same way, in process."""
+    tags = sorted(tables)
+    documents = 0
+    for host, version in itertools.product(hosts, VERSIONS):
+        as_version = ["--office-version", version]
+        _, english, _ = tool.run(host, args=as_version)
+        for tag in tags:
+            where = f"{host} {version} {tag}"
+            code, out, err = tool.run(host, args=as_version + ["--language", tag])
+            if not check(code == 0 and out, f"{where}: exit {code} {err.strip()}"):
+                continue
+            same_but_texts(english, out, tables[tag], where)
+            documents += 1
+            if schema is not None:
+                errors = list(schema.iter_errors(out.decode("utf-8")))
+                check(not errors, f"{where}: schema: {errors[0] if errors else ''}")
+    if "access" in hosts:
+        requests = [f"{menu}:{kind}" for kind in ["0", "1", "2", "3", "4", "5", "-1"]
+                    for menu in MENUS]
+        args = [a for r in requests for a in ("--content", r)] + ["--office-version", "16"]
+        _, english, _ = tool.run("access", args=args)
+        for tag in tags:
+            code, out, _ = tool.run("access", args=args + ["--language", tag])
+            answers = out.split(b"\n")
+            check(code == 0 and len(answers) == len(requests), f"access {tag} --content: {code}")
+            for request, a, b in zip(requests, english.split(b"\n"), answers):
+                same_but_texts(a, b, tables[tag], f"access 16 {tag} --content {request}")
+    return documents
+
+
 def check_command_line(tool):
     code, out, _ = tool.run(None, args=["--help"])
     check(code == 0 and b"usage: trelvane-ribbon HOST" in out, "--help")
     check(b"--office-version" in out, "--help names --office-version")
     for args in [[], ["nosuchhost"], ["excel", "--bogus"], ["excel", "--host-name"],
                  ["excel", "word"], ["excel", "--office-version", "17"],
-                 ["excel", "--office-version", "16.0"], ["excel", "--office-version"]]:
+                 ["excel", "--office-version", "16.0"], ["excel", "--office-version"],
+                 ["excel", "--language"], ["excel", "--language", "de DE"],
+                 ["excel", "--language", "99999999999"], ["excel", "--language", "-1"]]:
         code, out, err = tool.run(None, args=args)
         check(code == 2 and out == b"" and "usage" in err, f"{args}: exit {code}")
 
@@ -396,6 +508,8 @@ def main():
                         "schema too")
     parser.add_argument("--control-lists", help="the folder of Microsoft's control lists, "
                         "one subfolder per version; every idMso is checked against them")
+    parser.add_argument("--languages", help="the folder of the language tables; every "
+                        "document is checked in every language too")
     args = parser.parse_args()
     schema = load_schema(args.schema)
     with tempfile.TemporaryDirectory(prefix="trelvane-docs-") as workdir:
@@ -411,13 +525,17 @@ def main():
                 documents += check_matrix(tool, host, schema, tabs, version)
             check_bad_input(tool, host)
         contents = check_access_context(tool, schema) if "access" in hosts else 0
+        translated = 0
+        if args.languages:
+            tables = load_language_tables(args.languages)
+            translated = check_languages(tool, schema, hosts, tables)
         if args.control_lists:
             check_control_lists(args.control_lists, hosts)
     for failure in failures[:40]:
         print("FAIL", failure)
     validated = "schema-validated" if schema is not None else "not schema-validated"
     print(f"{len(hosts)} hosts, {documents} documents and {contents} menu contents ({validated}), "
-          f"{tool.runs} runs, {len(failures)} failures")
+          f"{translated} documents in other languages, {tool.runs} runs, {len(failures)} failures")
     return 1 if failures else 0
 
 

@@ -18,6 +18,7 @@ class FakeAccess final : public HostApplication {
 
   std::int32_t kind = -1;
   std::string version = "14.0";
+  std::optional<std::uint32_t> ui_language;  // none: the host cannot say
   bool design = false;
   bool datasheet = false;
   // When set, the n-th query (counting from 0) fails with kNoDatabaseCode.
@@ -30,6 +31,12 @@ class FakeAccess final : public HostApplication {
   std::string Version() override {
     Log("version");
     return version;
+  }
+  std::uint32_t UiLanguageId() override {
+    Log("language");
+    if (!ui_language)
+      throw BuildFailure(FailureKind::kHost, "no LanguageSettings");
+    return *ui_language;
   }
   bool DocumentMap() override { throw BuildFailure(FailureKind::kHost, "no DocumentMap"); }
   void SetDocumentMap(bool) override { throw BuildFailure(FailureKind::kHost, "no DocumentMap"); }

@@ -134,22 +134,21 @@ TEST(MarkupWriterGetVisible, IsWrittenWithBlanksAroundTheEqualsSignWhereGiven) {
 TEST(MarkupWriterDynamicMenu, NamesItsCallbacksAndOnTheTabHidesItsGapWithIt) {
   MarkupWriter w;
   w.counters().menu = 6;
-  w.EmitDynamicMenu("Edit", "", "");
+  w.EmitDynamicMenu("Edit", "Edit", "", "");
   EXPECT_EQ(w.text(),
             R"(<dynamicMenu id="DynaEdit7" label="Edit" getContent = "OnGetContentEdit")"
             R"( getVisible = "OnGetVisibleEdit" invalidateContentOnDrop = "true"/>)"
             R"(<button id="sep001" label=" " getVisible = "OnGetVisibleEdit" enabled="false"/>)");
   w.Clear();
   w.set_menu_bar_mode(kMenuBarInAllMenu);
-  w.EmitDynamicMenu("Query", "I", "S");
-  EXPECT_EQ(w.text(),
-            R"(<dynamicMenu id="DynaQuery8" label="Query" imageMso="I" screentip="S")"
-            R"( getContent = "OnGetContentQuery" getVisible = "OnGetVisibleQuery")"
-            R"( invalidateContentOnDrop = "true"/>)");
+  w.EmitDynamicMenu("Query", "Abfrage", "I", "S");  // another language: the name stays
+  EXPECT_EQ(w.text(), R"(<dynamicMenu id="DynaQuery8" label="Abfrage" imageMso="I" screentip="S")"
+                      R"( getContent = "OnGetContentQuery" getVisible = "OnGetVisibleQuery")"
+                      R"( invalidateContentOnDrop = "true"/>)");
   EXPECT_EQ(w.counters().menu, 8);
   EXPECT_EQ(w.counters().spacer, 1);
   w.counters().menu = kMax;
-  EXPECT_THROW(w.EmitDynamicMenu("View", "", ""), BuildFailure);
+  EXPECT_THROW(w.EmitDynamicMenu("View", "View", "", ""), BuildFailure);
   EXPECT_TRUE(w.text().ends_with("/>"));
 }
 

@@ -28,6 +28,12 @@ class FakeHost final : public HostApplication {
       throw BuildFailure(FailureKind::kHost, "no Version", -2147352570);
     return *version;
   }
+  std::uint32_t UiLanguageId() override {
+    ++language_reads;
+    if (!ui_language)
+      throw BuildFailure(FailureKind::kHost, "no LanguageSettings", -2147352570);
+    return *ui_language;
+  }
   bool DocumentMap() override { return false; }
   void SetDocumentMap(bool) override {}
   std::int32_t CurrentObjectType() override { return -1; }
@@ -38,6 +44,8 @@ class FakeHost final : public HostApplication {
   bool fail_ = false;
   std::optional<std::string> version = "14.0";  // none: the host has no such property
   int version_reads = 0;
+  std::optional<std::uint32_t> ui_language;  // none: the host cannot say
+  int language_reads = 0;
 
  private:
   std::string name_;
@@ -53,7 +61,6 @@ const HostProfile kFrameHost{
     .all_menu_start_tag = {},
     .spacer_after_all_menu = std::nullopt,
     .content = {},
-    .uninstall_message = "",
 };
 
 constexpr std::string_view kRoot =

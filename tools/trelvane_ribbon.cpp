@@ -12,6 +12,7 @@
 #include "access/access_host.h"
 #include "access/dynamic_menus.h"
 #include "access/visibility_rules.h"
+#include "core/language.h"
 #include "core/ribbon_document.h"
 #include "core/user_settings.h"
 #include "tools/host_catalog.h"
@@ -26,11 +27,17 @@ void PrintUsage(std::FILE* out) {
       hosts += ", ";
     hosts += entry.key;
   }
+  std::string languages;
+  for (const LanguageInfo& info : TranslatedLanguages()) {
+    languages += languages.empty() ? "" : ", ";
+    languages += std::string(info.name) + " " + std::string(info.tag);
+  }
   std::fprintf(
       out,
       "usage: trelvane-ribbon HOST [--host-name NAME] [--office-version VERSION]\n"
+      "                            [--language TAG]\n"
       "       trelvane-ribbon access [--host-name NAME] [--office-version VERSION]\n"
-      "                              --content MENU:KIND [--content ...]\n"
+      "                              [--language TAG] --content MENU:KIND [--content ...]\n"
       "       trelvane-ribbon access --visibility KIND [--design] [--datasheet]\n"
       "\n"
       "Prints the Classic ribbon document that HOST's add-in returns to the host, built\n"
@@ -50,6 +57,11 @@ void PrintUsage(std::FILE* out) {
       "                    default), 15 (Office 2013) or 16 (Office 2016, 2019, 2021 and\n"
       "                    Microsoft 365). Controls that version does not know are left\n"
       "                    out, or written with the id it knows them by.\n"
+      "  --language TAG    Office's UI language, which our own texts are written in: a\n"
+      "                    tag such as de-DE, ja-JP, zh-TW, or a decimal LCID (1031).\n"
+      "                    Matched by its primary language; outside English Office's own\n"
+      "                    commands carry no label of ours. Without it, or for a language\n"
+      "                    without a table, English. The languages: %s.\n"
       "  --help            show this text\n"
       "\n"
       "Access only:\n"
@@ -69,7 +81,7 @@ void PrintUsage(std::FILE* out) {
       "\n"
       "Exit status: 0 when the document was built (or is empty), 1 when the build\n"
       "failed (the reason goes to standard error), 2 for a usage error.\n",
-      hosts.c_str());
+      hosts.c_str(), languages.c_str());
 }
 
 class UsageError {
@@ -89,7 +101,8 @@ struct ContentRequest {
 struct Options {
   const HostProfile* host = nullptr;
   std::optional<std::string> host_name;
-  std::string office_version = "14.0";  // what the stand-in host answers for Version
+  std::string office_version = "14.0";          // what the stand-in host answers for Version
+  std::optional<std::uint32_t> ui_language_id;  // and for LanguageSettings.LanguageID
   std::vector<ContentRequest> content;
   std::optional<std::int32_t> visibility_kind;
   bool design = false;
@@ -113,6 +126,18 @@ std::string ParseOfficeVersionOption(std::string_view text) {
   if (text != "14" && text != "15" && text != "16")
     throw UsageError("--office-version needs 14, 15 or 16, not \"" + std::string(text) + "\"");
   return std::string(text) + ".0";
+}
+
+// The LCID the stand-in host answers: the one given, or the main one of the tag's language.
+std::uint32_t ParseLanguageOption(std::string_view text) {
+  const std::optional<Language> language = LanguageOfTag(text);
+  if (!language) {
+    throw UsageError("--language needs a language tag such as de-DE or a decimal LCID, not \"" +
+                     std::string(text) + "\"");
+  }
+  if (!text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos)
+    return static_cast<std::uint32_t>(std::stoul(std::string(text)));
+  return InfoOf(*language).lcid;
 }
 
 ContentRequest ParseContentRequest(std::string_view text) {
@@ -152,6 +177,8 @@ Options ParseOptions(int argc, char** argv) {
       options.host_name = std::string(value_of(i, "--host-name"));
     } else if (is(arg, "--office-version")) {
       options.office_version = ParseOfficeVersionOption(value_of(i, "--office-version"));
+    } else if (is(arg, "--language")) {
+      options.ui_language_id = ParseLanguageOption(value_of(i, "--language"));
     } else if (is(arg, "--content")) {
       options.content.push_back(ParseContentRequest(value_of(i, "--content")));
     } else if (is(arg, "--visibility")) {
@@ -219,6 +246,8 @@ int PrintVisibility(const Options& options) {
 int PrintDocument(const Options& options) {
   StandInHost application(options.host_name.value_or(std::string(options.host->application_name)));
   application.set_version(options.office_version);
+  if (options.ui_language_id)
+    application.set_ui_language_id(*options.ui_language_id);
   std::string output;
   Failure failure;
   const bool ran = CatchFailure(
@@ -237,7 +266,7 @@ int PrintDocument(const Options& options) {
           if (i > 0)
             output += '\n';
           output += access::BuildMenuContent(options.content[i].menu, application, builder.writer(),
-                                             builder.office_version());
+                                             builder.office_version(), builder.language());
         }
       },
       failure);

@@ -15,9 +15,6 @@ const HostProfile& WordHost() {
       .spacer_after_all_menu = std::nullopt,
       .content = {MenuBar(), StandardToolbar(), FormattingToolbar()},
       .version_changes = VersionChanges(),
-      .uninstall_message =
-          "To uninstall, close Word and then go to\r\r"
-          "Start > Program Files > Trelvane > Uninstall Trelvane",
   };
   return host;
 }

@@ -96,8 +96,9 @@ class AccessExtension final : public AddinExtension {
       }
       case Action::kContent: {
         DispatchHost host = Host();
-        unique_bstr content = MakeBstr(Widen(access::BuildMenuContent(
-            entry.menu, host, parts_.builder.writer(), parts_.builder.office_version())));
+        unique_bstr content = MakeBstr(Widen(
+            access::BuildMenuContent(entry.menu, host, parts_.builder.writer(),
+                                     parts_.builder.office_version(), parts_.builder.language())));
         if (result) {
           V_VT(result) = VT_BSTR;
           V_BSTR(result) = content.release();

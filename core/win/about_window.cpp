@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
+#include "core/addin_texts.h"
 #include "core/win/hresult.h"
 #include "core/win/module.h"
 #include "core/win/version_info.h"
+#include "core/win/wide_text.h"
 
 namespace trelvane::win {
 namespace {
@@ -55,11 +57,11 @@ AboutWindow::~AboutWindow() {
   ::UnregisterClassW(kWindowClass, module_);
 }
 
-void AboutWindow::Show() {
+void AboutWindow::Show(std::string_view host_word, Language language) {
   if (!prepared_)
     PrepareFirstUse();
   if (!window_)
-    Create();
+    Create(host_word, language);
   ::ShowWindow(window_.get(), ::IsIconic(window_.get()) ? SW_RESTORE : SW_SHOWNORMAL);
   ::SetForegroundWindow(window_.get());
 }
@@ -91,8 +93,14 @@ void AboutWindow::CreateFonts() {
     FailWindow("cannot create the About window's fonts");
 }
 
-void AboutWindow::Create() {
+void AboutWindow::Create(std::string_view host_word, Language language) {
   const ModuleVersion version = ReadModuleVersion(module_);
+  const AboutTexts said = AboutWindowTexts(host_word, language, VersionNumber(version));
+  const std::wstring title = Widen(said.title);
+  const std::wstring version_line = Widen(said.version);
+  const std::wstring website = Widen(said.website);
+  const std::wstring ok = Widen(said.ok);
+  const std::wstring address = kWideWebAddress;
 
   WNDCLASSEXW window_class = {};
   window_class.cbSize = sizeof window_class;
@@ -110,8 +118,19 @@ void AboutWindow::Create() {
   const int client_height =
       kMargin + title_line + line + line / 2 + line + kMargin + button_height + kMargin;
 
+  // Each text as wide as it is written; the window as wide as the widest line needs.
+  const int title_width = static_cast<int>(TextSize(title_font_.get(), title).cx) + 2;
+  const int version_width = static_cast<int>(TextSize(text_font_.get(), version_line).cx) + 2;
+  const int website_width = static_cast<int>(TextSize(text_font_.get(), website).cx) + 2;
+  const int link_width = static_cast<int>(TextSize(underlined_link_font_.get(), address).cx) + 2;
+  const int button_width =
+      std::max(88, static_cast<int>(TextSize(text_font_.get(), ok).cx) + 2 * line);
+  const int inner = std::max({kClientWidth - 2 * kMargin, title_width, version_width,
+                              website_width + link_width, button_width});
+  const int client_width = inner + 2 * kMargin;
+
   constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  RECT frame = {0, 0, kClientWidth, client_height};
+  RECT frame = {0, 0, client_width, client_height};
   ::AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
@@ -120,35 +139,26 @@ void AboutWindow::Create() {
   const int left = work.left + std::max(0L, (work.right - work.left - width) / 2);
   const int top = work.top + std::max(0L, (work.bottom - work.top - height) / 2);
 
-  const std::wstring caption = L"About " + version.product_name;
-  window_.reset(::CreateWindowExW(0, kWindowClass, caption.c_str(), kStyle, left, top, width,
-                                  height, nullptr, nullptr, module_, this));
+  window_.reset(::CreateWindowExW(0, kWindowClass, Widen(said.caption).c_str(), kStyle, left, top,
+                                  width, height, nullptr, nullptr, module_, this));
   if (!window_)
     FailWindow("cannot create the About window");
 
-  const int inner = kClientWidth - 2 * kMargin;
   int y = kMargin;
   constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-  AddControl(L"STATIC", version.product_name, kLabel, kAboutTitle, {kMargin, y, inner, title_line},
+  AddControl(L"STATIC", title, kLabel, kAboutTitle, {kMargin, y, inner, title_line},
              title_font_.get());
   y += title_line;
-  AddControl(L"STATIC", VersionText(version), kLabel, kAboutVersion, {kMargin, y, inner, line},
+  AddControl(L"STATIC", version_line, kLabel, kAboutVersion, {kMargin, y, inner, line},
              text_font_.get());
   y += line + line / 2;
-  const std::wstring website = L"Website: ";
-  const int website_width = static_cast<int>(TextSize(text_font_.get(), website).cx) + 2;
   AddControl(L"STATIC", website, kLabel, kAboutWebsiteLabel, {kMargin, y, website_width, line},
              text_font_.get());
-  const std::wstring address = kWideWebAddress;
-  const int link_width =
-      std::min(static_cast<int>(TextSize(underlined_link_font_.get(), address).cx) + 2,
-               inner - website_width);
   link_ = AddControl(L"STATIC", address, kLabel | SS_NOTIFY, kAboutLink,
                      {kMargin + website_width, y, link_width, line}, link_font_.get());
   y += line + kMargin;
-  constexpr int kButtonWidth = 88;
-  ok_ = AddControl(L"BUTTON", L"Ok", BS_PUSHBUTTON | WS_TABSTOP, kAboutOk,
-                   {kClientWidth - kMargin - kButtonWidth, y, kButtonWidth, button_height},
+  ok_ = AddControl(L"BUTTON", ok, BS_PUSHBUTTON | WS_TABSTOP, kAboutOk,
+                   {client_width - kMargin - button_width, y, button_width, button_height},
                    text_font_.get());
   underlined_ = false;
 }

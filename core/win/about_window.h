@@ -1,6 +1,7 @@
-// The add-in's About window: title, version, a link to the web site and an Ok button. One
-// window per add-in object, modeless on the host's thread; closing it destroys the window and
-// the next Show creates it again with fresh texts.
+// The add-in's About window: title, version, a link to the web site and an Ok button, in the
+// language of the add-in's document, as wide as its texts need. One window per add-in object,
+// modeless on the host's thread; closing it destroys the window and the next Show creates it
+// again with fresh texts.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "core/addresses.h"
+#include "core/language.h"
 #include "core/win/addin_identity.h"
 #include "core/win/unique_handle.h"
 
@@ -32,14 +34,15 @@ class AboutWindow {
   AboutWindow& operator=(const AboutWindow&) = delete;
   ~AboutWindow();
 
-  // Shows the window, creating it first when it is not open. Throws BuildFailure.
-  void Show();
+  // Shows the window, creating it first when it is not open, with the texts for `host_word`'s
+  // add-in in `language` (an open window keeps its own). Throws BuildFailure.
+  void Show(std::string_view host_word, Language language);
 
   HWND window() const noexcept { return window_.get(); }
 
  private:
   void PrepareFirstUse();
-  void Create();
+  void Create(std::string_view host_word, Language language);
   void CreateFonts();
   HWND AddControl(const wchar_t* window_class, const std::wstring& text, DWORD style, int id,
                   RECT place, HFONT font);

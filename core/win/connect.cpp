@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/addin_texts.h"
 #include "core/user_settings.h"
 #include "core/win/dispatch_host.h"
 #include "core/win/hresult.h"
@@ -28,7 +29,9 @@ void Describe(const Failure& failure, HRESULT hr, const wchar_t* source,
 }  // namespace
 
 Connect::Connect(const AddinIdentity& addin)
-    : addin_(addin), builder_(addin.host()), about_(ThisModule(), addin.link_opening) {
+    : addin_(addin),
+      builder_(addin.host(), ::GetUserDefaultUILanguage()),
+      about_(ThisModule(), addin.link_opening) {
   if (addin.extension)
     extension_ = addin.extension(ConnectParts{application_, builder_, ThisModule()});
 }
@@ -195,7 +198,7 @@ void Connect::RunShared(SharedMember member, VARIANT* result) {
       return;
     }
     case SharedMember::kShowAbout0:
-      about_.Show();
+      about_.Show(addin_.host().host_word, builder_.language());
       return;
     case SharedMember::kUninstall0:
       ShowUninstallMessage();
@@ -250,8 +253,9 @@ unique_bstr Connect::BuildRibbon() {
   return MakeBstr(Widen(xml.document));
 }
 
+// In the language of the document the button came with.
 void Connect::ShowUninstallMessage() {
-  const std::wstring text = Widen(addin_.host().uninstall_message);
+  const std::wstring text = Widen(UninstallMessage(addin_.host().host_word, builder_.language()));
   // No caption of its own: the system's default title shows.
   if (::MessageBoxW(::GetActiveWindow(), text.c_str(), nullptr, MB_OK) == 0)
     FailWithWin32(FailureKind::kInternal, "cannot show the uninstall message", ::GetLastError());

@@ -23,6 +23,18 @@ std::string DispatchHost::Version() {
   return TextProperty(application_.get(), L"Version", "Application.Version");
 }
 
+std::uint32_t DispatchHost::UiLanguageId() {
+  constexpr std::int32_t kMsoLanguageIdUi = 2;
+  const unique_variant settings = GetProperty(application_.get(), L"LanguageSettings", VT_DISPATCH,
+                                              "Application.LanguageSettings");
+  if (!V_DISPATCH(settings.get()))
+    FailWith(FailureKind::kHost, "the host has no language settings", E_FAIL);
+  const unique_variant id =
+      GetIndexedProperty(V_DISPATCH(settings.get()), L"LanguageID", kMsoLanguageIdUi, VT_I4,
+                         "LanguageSettings.LanguageID");
+  return static_cast<std::uint32_t>(V_I4(id.get()));
+}
+
 com_ptr<IDispatch> DispatchHost::ActiveWindow() {
   unique_variant window =
       GetProperty(application_.get(), L"ActiveWindow", VT_DISPATCH, "Application.ActiveWindow");

@@ -18,6 +18,7 @@ class DispatchHost final : public HostApplication {
 
   std::string Name() override;
   std::string Version() override;
+  std::uint32_t UiLanguageId() override;
   bool DocumentMap() override;
   void SetDocumentMap(bool shown) override;
   std::int32_t CurrentObjectType() override;

@@ -106,6 +106,19 @@ unique_variant GetProperty(IDispatch* object, const wchar_t* name, VARTYPE type,
   return As(std::move(value), type, what);
 }
 
+unique_variant GetIndexedProperty(IDispatch* object, const wchar_t* name, std::int32_t index,
+                                  VARTYPE type, std::string_view what) {
+  const DISPID id = MemberId(object, name, what);
+  VARIANT argument;
+  ::VariantInit(&argument);
+  V_VT(&argument) = VT_I4;
+  V_I4(&argument) = index;
+  DISPPARAMS params = {&argument, nullptr, 1, 0};
+  unique_variant value;
+  Invoke(object, id, DISPATCH_PROPERTYGET, params, value.put(), what);
+  return As(std::move(value), type, what);
+}
+
 unique_variant CallMethod(IDispatch* object, const wchar_t* name, std::wstring_view argument,
                           VARTYPE type, std::string_view what) {
   return CallMethod(object, MemberId(object, name, what), argument, type, what);

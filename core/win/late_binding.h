@@ -7,6 +7,7 @@
 
 #include <oaidl.h>
 
+#include <cstdint>
 #include <string_view>
 
 #include "core/win/automation_values.h"
@@ -19,6 +20,10 @@ DISPID MemberId(IDispatch* object, const wchar_t* name, std::string_view what);
 // conversion's HRESULT.
 unique_variant GetProperty(IDispatch* object, const wchar_t* name, VARTYPE type,
                            std::string_view what);
+
+// A property that takes one number, as LanguageSettings.LanguageID(2).
+unique_variant GetIndexedProperty(IDispatch* object, const wchar_t* name, std::int32_t index,
+                                  VARTYPE type, std::string_view what);
 
 void PutProperty(IDispatch* object, const wchar_t* name, const VARIANT& value,
                  std::string_view what);

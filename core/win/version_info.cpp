@@ -60,9 +60,9 @@ ModuleVersion ReadModuleVersion(HMODULE module) {
   return version;
 }
 
-std::wstring VersionText(const ModuleVersion& version) {
-  return L"Version " + std::to_wstring(version.major) + L"." + std::to_wstring(version.minor) +
-         L"." + std::to_wstring(version.revision);
+std::string VersionNumber(const ModuleVersion& version) {
+  return std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+         std::to_string(version.revision);
 }
 
 }  // namespace trelvane::win

@@ -17,7 +17,7 @@ struct ModuleVersion {
 // Throws BuildFailure (kInternal) when the module carries no usable version resource.
 ModuleVersion ReadModuleVersion(HMODULE module);
 
-// "Version 7.0.0".
-std::wstring VersionText(const ModuleVersion& version);
+// "7.0.0".
+std::string VersionNumber(const ModuleVersion& version);
 
 }  // namespace trelvane::win

@@ -1,0 +1,59 @@
+#include "core/language_tables.h"
+
+namespace trelvane {
+namespace {
+
+std::optional<std::size_t> CatalogIndex(TextSection section, std::string_view english) {
+  for (std::size_t i = 0; i < generated::kCatalogSize; ++i) {
+    if (generated::kCatalogSections[i] == section && generated::kCatalog[i] == english)
+      return i;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string_view> FindText(Language language, TextSection section,
+                                         std::string_view english) {
+  const std::optional<std::size_t> index = CatalogIndex(section, english);
+  if (!index)
+    return std::nullopt;
+  const auto table = static_cast<std::size_t>(language);
+  if (language == Language::kEnglish || table > generated::kTableCount)
+    return generated::kCatalog[*index];
+  return generated::kTables[table - 1][*index];
+}
+
+std::string_view Text(Language language, TextSection section, std::string_view english) {
+  return FindText(language, section, english).value_or(english);
+}
+
+std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> values) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const std::size_t close = pattern.find('}', i);
+    if (pattern[i] == '{' && close != std::string_view::npos && close - i == 2 &&
+        pattern[i + 1] >= '0' && pattern[i + 1] <= '9' &&
+        static_cast<std::size_t>(pattern[i + 1] - '0') < values.size()) {
+      out += values.begin()[pattern[i + 1] - '0'];
+      i = close;
+    } else {
+      out += pattern[i];
+    }
+  }
+  return out;
+}
+
+std::size_t CatalogSize() {
+  return generated::kCatalogSize;
+}
+
+TextSection CatalogSection(std::size_t index) {
+  return generated::kCatalogSections[index];
+}
+
+std::string_view CatalogText(std::size_t index) {
+  return generated::kCatalog[index];
+}
+
+}  // namespace trelvane
