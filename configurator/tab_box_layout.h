@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace trelvane::configurator {
@@ -19,6 +20,9 @@ struct TabBoxLayout {
   int growth = 0;  // twips added below the outline: to the frame, the window, the buttons' top
 };
 
-TabBoxLayout LayOutTabBoxes(std::size_t count);
+// `needed`: the width in twips each box's caption needs, in table order (none: the columns'
+// own widths); a column is as wide as its widest caption needs, the next one and the outline
+// moving over.
+TabBoxLayout LayOutTabBoxes(std::size_t count, std::span<const int> needed = {});
 
 }  // namespace trelvane::configurator

@@ -9,7 +9,7 @@ set -euo pipefail
 native=(g++ make cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
         python3 python3-xmlschema)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
-         wine wine32:i386 wine64 xvfb xdotool x11-utils fonts-liberation nsis)
+         wine wine32:i386 wine64 xvfb xdotool x11-utils fonts-liberation nsis locales)
 
 want=("${native[@]}")
 with_windows=0

@@ -40,13 +40,15 @@ int Run(HINSTANCE instance) {
   WindowsMachineRegistry registry;
   WindowsHostProbes probes;
   WindowsMessageBoxes messages;
-  OptionsView view(instance);
+  // Windows' UI language: the window and its messages speak it.
+  const Language language = LanguageOfLcid(::GetUserDefaultUILanguage());
+  OptionsView view(instance, language);
   view.Create();
   launcher.set_owner(view.window());
   messages.set_owner(view.window());
 
   const Seams seams{*store, files, launcher, registry, probes, messages, view};
-  OptionsWindow model(seams);
+  OptionsWindow model(seams, language);
   view.Attach(model);
   if (!model.Load())
     return 0;  // no Office host is installed: the window never shows

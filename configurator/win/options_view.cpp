@@ -3,7 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "configurator/tab_box_layout.h"
+#include "configurator/window_layout.h"
+#include "core/language_tables.h"
 #include "core/win/hresult.h"
 #include "core/win/wide_text.h"
 
@@ -17,70 +18,52 @@ constexpr int kClientWidthTwips = 8040;
 constexpr int kClientHeightTwips = 4965;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kIconResource = 1;
+constexpr HostOption kHosts[] = {HostOption::kWord, HostOption::kExcel, HostOption::kAccess,
+                                 HostOption::kPowerPoint};
+constexpr int kHostCount = static_cast<int>(std::size(kHosts));
 
-// Where each control stands, in twips, left, top, width, height relative to its container:
-// the window, or one of the two frames.
-enum class Container { kWindow, kApplicationFrame, kOptionsFrame };
-
-struct Place {
-  Container in;
-  int left, top, width, height;
-};
-
-constexpr Place kApplicationFrame = {Container::kWindow, 120, 120, 7800, 705};
-constexpr Place kOptionsFrame = {Container::kWindow, 120, 900, 7800, 3435};
-constexpr Place kOptions[] = {
-    {Container::kApplicationFrame, 240, 300, 1230, 285},   // Word
-    {Container::kApplicationFrame, 1440, 300, 1230, 285},  // Excel
-    {Container::kApplicationFrame, 2760, 300, 1410, 285},  // Access
-    {Container::kApplicationFrame, 4200, 300, 1455, 285},  // PowerPoint
-};
-// The boxes that stand still; the tab boxes follow the chosen host (LayOutTabBoxes).
-constexpr Place kFixedBoxes[] = {
-    {Container::kOptionsFrame, 240, 330, 5295, 255},   // 0 Classic
-    {Container::kOptionsFrame, 600, 675, 3975, 255},   // 1 Left
-    {Container::kOptionsFrame, 600, 1035, 3375, 255},  // 2 All
-};
-constexpr Place kHideTabsPlace = {Container::kOptionsFrame, 600, 1380, 1815, 255};
-constexpr Place kOk = {Container::kWindow, 120, 4460, 3840, 405};
-constexpr Place kCancel = {Container::kWindow, 4080, 4460, 3840, 405};
-
-// A place in twips relative to the window's client area, as left, top, width, height.
-RECT InWindow(const Place& place) {
-  RECT twips = {place.left, place.top, place.width, place.height};
-  if (place.in == Container::kApplicationFrame) {
-    twips.left += kApplicationFrame.left;
-    twips.top += kApplicationFrame.top;
-  } else if (place.in == Container::kOptionsFrame) {
-    twips.left += kOptionsFrame.left;
-    twips.top += kOptionsFrame.top;
+// Arial, as the window has always been drawn; Chinese, Japanese and Korean in the system's own
+// face, which has their characters.
+std::wstring FontFace(Language language) {
+  if (language == Language::kJapanese || language == Language::kKorean ||
+      language == Language::kChineseSimplified || language == Language::kChineseTraditional) {
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) &&
+        metrics.lfMessageFont.lfFaceName[0])
+      return metrics.lfMessageFont.lfFaceName;
   }
-  return twips;
+  return L"Arial";
 }
 
-HFONT MakeArialBold(int hundredths_of_a_point, int dpi) {
+HFONT MakeBoldFont(const std::wstring& face, int hundredths_of_a_point, int dpi) {
   LOGFONTW font = {};
   font.lfHeight = -::MulDiv(hundredths_of_a_point, dpi, 7200);
   font.lfWeight = FW_BOLD;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
-  ::lstrcpynW(font.lfFaceName, L"Arial", LF_FACESIZE);
+  ::lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
   return ::CreateFontIndirectW(&font);
+}
+
+// The width in pixels of `control`'s caption in its font.
+int TextWidth(HWND control) {
+  const int length = ::GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(control, text.data(), length + 1)));
+  trelvane::win::unique_screen_dc dc(::GetDC(control));
+  if (!dc)
+    return 0;
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+  const HGDIOBJ old = ::SelectObject(dc.get(), font);
+  SIZE size = {};
+  ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  ::SelectObject(dc.get(), old);
+  return size.cx;
 }
 
 bool IsBox(int id) {
   return id >= kFirstBoxId && id < kFirstBoxId + kBoxCount;
-}
-
-// A place below the outline, moved down by the rows a host with more tabs adds.
-RECT Lowered(const Place& place, int growth) {
-  RECT twips = InWindow(place);
-  twips.top += growth;
-  return twips;
-}
-
-RECT InOptionsFrame(const TwipsPlace& place) {
-  return InWindow({Container::kOptionsFrame, place.left, place.top, place.width, place.height});
 }
 
 }  // namespace
@@ -94,9 +77,14 @@ int OptionsView::Pixels(int twips) const {
   return ::MulDiv(twips, dpi_, kTwipsPerInch);
 }
 
+int OptionsView::Twips(int pixels) const {
+  return ::MulDiv(pixels, kTwipsPerInch, dpi_) + 1;  // never short of the pixels measured
+}
+
 void OptionsView::CreateFonts() {
-  text_font_.reset(MakeArialBold(900, dpi_));
-  button_font_.reset(MakeArialBold(1125, dpi_));
+  const std::wstring face = FontFace(language_);
+  text_font_.reset(MakeBoldFont(face, 900, dpi_));
+  button_font_.reset(MakeBoldFont(face, 1125, dpi_));
   if (!text_font_ || !button_font_)
     FailWithWin32(FailureKind::kInternal, "cannot create the window's fonts", ::GetLastError());
 }
@@ -121,6 +109,7 @@ void OptionsView::Create() {
   if (!::RegisterClassExW(&window_class) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
     FailWithWin32(FailureKind::kInternal, "cannot register the window's class", ::GetLastError());
 
+  // The table's size; Arrange makes it what the captions need.
   RECT frame = {0, 0, Pixels(kClientWidthTwips), Pixels(kClientHeightTwips)};
   ::AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
   window_.reset(::CreateWindowExW(0, kOptionsWindowClass, L"", kWindowStyle, CW_USEDEFAULT,
@@ -129,101 +118,131 @@ void OptionsView::Create() {
   if (!window_)
     FailWithWin32(FailureKind::kInternal, "cannot create the options window", ::GetLastError());
 
-  // Controls in tab order; the frames and the outline go beneath them afterwards.
-  constexpr HostOption kHosts[] = {HostOption::kWord, HostOption::kExcel, HostOption::kAccess,
-                                   HostOption::kPowerPoint};
-  for (int k = 0; k < 4; ++k) {
+  // Controls in tab order, where Arrange puts them; the frames and the outline go beneath them.
+  constexpr RECT kNowhere = {0, 0, 0, 0};
+  for (int k = 0; k < kHostCount; ++k) {
     const DWORD group = k == 0 ? (WS_GROUP | WS_TABSTOP) : 0;
     AddControl(L"BUTTON", OptionCaption(kHosts[k]), BS_AUTORADIOBUTTON | group, kFirstOptionId + k,
-               InWindow(kOptions[k]), text_font_.get());
+               kNowhere, text_font_.get());
   }
   // The boxes in tab order: the fixed ones, "Hide built-in tabs", then every tab box in table
   // order, which is also the order they stand in, down one column and then the next.
   for (int box = 0; box < 3; ++box) {
-    AddControl(L"BUTTON", FixedBoxCaption(box),
-               BS_CHECKBOX | WS_TABSTOP | (box == 0 ? WS_GROUP : 0), kFirstBoxId + box,
-               InWindow(kFixedBoxes[box]), text_font_.get());
+    AddControl(L"BUTTON", FixedBoxCaption(box, language_),
+               BS_CHECKBOX | WS_TABSTOP | (box == 0 ? WS_GROUP : 0), kFirstBoxId + box, kNowhere,
+               text_font_.get());
   }
-  AddControl(L"BUTTON", FixedBoxCaption(kHideTabsBox), BS_CHECKBOX | WS_TABSTOP,
-             kFirstBoxId + kHideTabsBox, InWindow(kHideTabsPlace), text_font_.get());
+  AddControl(L"BUTTON", FixedBoxCaption(kHideTabsBox, language_), BS_CHECKBOX | WS_TABSTOP,
+             kFirstBoxId + kHideTabsBox, kNowhere, text_font_.get());
   for (int index = 0; index < kMaxTabBoxes; ++index) {
-    AddControl(L"BUTTON", "", BS_CHECKBOX | WS_TABSTOP, kFirstBoxId + TabBox(index),
-               InWindow(kHideTabsPlace), text_font_.get());
+    AddControl(L"BUTTON", "", BS_CHECKBOX | WS_TABSTOP, kFirstBoxId + TabBox(index), kNowhere,
+               text_font_.get());
   }
-  AddControl(L"BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kOkId, InWindow(kOk),
+  const auto said = [this](std::string_view english) {
+    return Text(language_, TextSection::kWindows, english);
+  };
+  AddControl(L"BUTTON", said("OK"), BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, kOkId, kNowhere,
              button_font_.get());
-  AddControl(L"BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, kCancelId, InWindow(kCancel),
+  AddControl(L"BUTTON", said("Cancel"), BS_PUSHBUTTON | WS_TABSTOP, kCancelId, kNowhere,
              button_font_.get());
   const HWND beneath[] = {
-      AddControl(L"STATIC", "", SS_BLACKFRAME, kOutlineId, InWindow(kHideTabsPlace), nullptr),
-      AddControl(L"BUTTON", "Options", BS_GROUPBOX, kOptionsFrameId, InWindow(kOptionsFrame),
+      AddControl(L"STATIC", "", SS_BLACKFRAME, kOutlineId, kNowhere, nullptr),
+      AddControl(L"BUTTON", said("Options"), BS_GROUPBOX, kOptionsFrameId, kNowhere,
                  text_font_.get()),
-      AddControl(L"BUTTON", "MS Office Application", BS_GROUPBOX, kApplicationFrameId,
-                 InWindow(kApplicationFrame), text_font_.get()),
+      AddControl(L"BUTTON", said("MS Office Application"), BS_GROUPBOX, kApplicationFrameId,
+                 kNowhere, text_font_.get()),
   };
   for (HWND control : beneath)
     ::SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  ClipOverlappingOptions();
-  LayOutTabBoxes();
+  Arrange();
 }
 
-// The twips table has " Word" reach 30 twips into "Excel": the earlier option gives up the
-// strip it shares with the next, so that neither paints over the other's circle or text.
-void OptionsView::ClipOverlappingOptions() {
-  for (int k = 0; k + 1 < 4; ++k) {
-    const RECT mine = InWindow(kOptions[k]);
-    const RECT next = InWindow(kOptions[k + 1]);
-    const int shared = Pixels(mine.left) + Pixels(mine.right) - Pixels(next.left);
-    if (shared <= 0)
+// What each caption needs, in twips: the text in its font, and beside a box or an option its
+// mark, before a frame's caption and after it the frame's line, around a button's its edges.
+CaptionWidths OptionsView::MeasureCaptions(int tab_count) const {
+  const int mark = ::GetSystemMetrics(SM_CXMENUCHECK) + 8;
+  const int frame_ends = 2 * ::GetSystemMetrics(SM_CXMENUCHECK);
+  const int button_edges = 4 * ::GetSystemMetrics(SM_CXEDGE) + 16;
+  const auto need = [this](int id, int extra) {
+    return Twips(TextWidth(::GetDlgItem(window_.get(), id)) + extra);
+  };
+  CaptionWidths needed;
+  for (int k = 0; k < kHostCount; ++k)
+    needed.options.push_back(need(kFirstOptionId + k, mark));
+  for (int box = 0; box < 3; ++box)
+    needed.fixed_boxes[box] = need(kFirstBoxId + box, mark);
+  needed.hide_box = need(kFirstBoxId + kHideTabsBox, mark);
+  for (int index = 0; index < tab_count; ++index)
+    needed.tab_boxes.push_back(need(kFirstBoxId + TabBox(index), mark));
+  needed.application_frame = need(kApplicationFrameId, frame_ends);
+  needed.options_frame = need(kOptionsFrameId, frame_ends);
+  needed.ok = need(kOkId, button_edges);
+  needed.cancel = need(kCancelId, button_edges);
+  return needed;
+}
+
+// The twips table has " Word" reach 30 twips into "Excel": an option gives up the strip it
+// shares with the next, so that neither paints over the other's circle or text.
+void OptionsView::ClipOverlappingOptions(const WindowLayout& layout) {
+  for (std::size_t k = 0; k < layout.options.size(); ++k) {
+    const HWND option = ::GetDlgItem(window_.get(), kFirstOptionId + static_cast<int>(k));
+    const TwipsPlace& mine = layout.options[k];
+    int shared = 0;
+    if (k + 1 < layout.options.size())
+      shared = Pixels(mine.left) + Pixels(mine.width) - Pixels(layout.options[k + 1].left);
+    if (shared <= 0) {
+      ::SetWindowRgn(option, nullptr, FALSE);
       continue;
-    const HWND option = ::GetDlgItem(window_.get(), kFirstOptionId + k);
-    RECT size;
-    ::GetWindowRect(option, &size);
-    HRGN region = ::CreateRectRgn(0, 0, size.right - size.left - shared, size.bottom - size.top);
+    }
+    HRGN region = ::CreateRectRgn(0, 0, Pixels(mine.width) - shared, Pixels(mine.height));
     if (region && !::SetWindowRgn(option, region, FALSE))
       ::DeleteObject(region);  // the window owns it only when it took it
   }
 }
 
-// The chosen host's tab boxes with its captions, down the columns; the others hidden. A host
-// with more rows makes the outline, the frame and the window taller and moves the buttons
-// down; the window is centred again then.
-void OptionsView::LayOutTabBoxes() {
+// The chosen host's tab boxes with its captions, the others hidden; then every control where
+// its caption fits (LayOutWindow). A host with more rows, or a caption that needs more room,
+// makes the window larger; it is centred again then.
+void OptionsView::Arrange() {
   const int count = model_ ? model_->TabCount() : 0;
-  const TabBoxLayout layout = configurator::LayOutTabBoxes(static_cast<std::size_t>(count));
   for (int index = 0; index < kMaxTabBoxes; ++index) {
     const HWND box = ::GetDlgItem(window_.get(), kFirstBoxId + TabBox(index));
     if (index >= count) {
       ::ShowWindow(box, SW_HIDE);
       continue;
     }
-    const RECT twips = InOptionsFrame(layout.boxes[index]);
-    const std::wstring caption = trelvane::win::Widen(model_->BoxCaption(TabBox(index)));
-    ::SetWindowTextW(box, caption.c_str());
-    ::MoveWindow(box, Pixels(twips.left), Pixels(twips.top), Pixels(twips.right),
-                 Pixels(twips.bottom), FALSE);
+    ::SetWindowTextW(box, trelvane::win::Widen(model_->BoxCaption(TabBox(index))).c_str());
     ::ShowWindow(box, SW_SHOWNA);
   }
-  const auto place = [this](int id, const RECT& twips) {
+  const WindowLayout layout = LayOutWindow(MeasureCaptions(count));
+  const auto place = [this](int id, const TwipsPlace& twips) {
     ::MoveWindow(::GetDlgItem(window_.get(), id), Pixels(twips.left), Pixels(twips.top),
-                 Pixels(twips.right), Pixels(twips.bottom), FALSE);
+                 Pixels(twips.width), Pixels(twips.height), FALSE);
   };
-  place(kOutlineId, InOptionsFrame(layout.outline));
-  RECT frame = InWindow(kOptionsFrame);
-  frame.bottom += layout.growth;
-  place(kOptionsFrameId, frame);
-  place(kOkId, Lowered(kOk, layout.growth));
-  place(kCancelId, Lowered(kCancel, layout.growth));
+  place(kApplicationFrameId, layout.application_frame);
+  for (int k = 0; k < kHostCount; ++k)
+    place(kFirstOptionId + k, layout.options[k]);
+  place(kOptionsFrameId, layout.options_frame);
+  for (int box = 0; box < 3; ++box)
+    place(kFirstBoxId + box, layout.fixed_boxes[box]);
+  place(kFirstBoxId + kHideTabsBox, layout.hide_box);
+  place(kOutlineId, layout.outline);
+  for (int index = 0; index < count; ++index)
+    place(kFirstBoxId + TabBox(index), layout.tab_boxes[index]);
+  place(kOkId, layout.ok);
+  place(kCancelId, layout.cancel);
+  ClipOverlappingOptions(layout);
   if (model_)
     laid_out_for_ = model_->tab_host();
 
-  RECT client = {0, 0, Pixels(kClientWidthTwips), Pixels(kClientHeightTwips + layout.growth)};
+  RECT client = {0, 0, Pixels(layout.client_width), Pixels(layout.client_height)};
   ::AdjustWindowRectEx(&client, kWindowStyle, FALSE, 0);
   RECT now;
   ::GetWindowRect(window_.get(), &now);
+  const int width = client.right - client.left;
   const int height = client.bottom - client.top;
-  if (now.bottom - now.top != height) {
-    ::SetWindowPos(window_.get(), nullptr, 0, 0, client.right - client.left, height,
+  if (now.right - now.left != width || now.bottom - now.top != height) {
+    ::SetWindowPos(window_.get(), nullptr, 0, 0, width, height,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     try {
       Centre();
@@ -259,7 +278,7 @@ void OptionsView::ShowModelState() {
   if (!model_ || !window_)
     return;
   if (laid_out_for_ != model_->tab_host())
-    LayOutTabBoxes();
+    Arrange();
   for (int box = 0; box < kBoxCount; ++box) {
     ::SendDlgItemMessageW(window_.get(), kFirstBoxId + box, BM_SETCHECK,
                           model_->IsSet(box) ? BST_CHECKED : BST_UNCHECKED, 0);

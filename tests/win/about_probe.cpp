@@ -9,9 +9,9 @@ std::wstring AboutCaption(const std::wstring& title) {
   return L"About " + title;
 }
 
-HWND FindAboutWindow(const std::wstring& title, std::size_t& count) {
+HWND FindAboutWindow(const std::wstring& caption, std::size_t& count) {
   PumpMessages();
-  const auto windows = WindowsCaptioned(AboutCaption(title));
+  const auto windows = WindowsCaptioned(caption);
   count = windows.size();
   return count == 1 ? windows.front() : nullptr;
 }

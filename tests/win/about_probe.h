@@ -7,10 +7,12 @@
 
 namespace trelvane::wintest {
 
+// The English caption of the About window of `title` ("Trelvane for Excel").
 std::wstring AboutCaption(const std::wstring& title);
 
-// The one visible About window; null when there is none or more than one (`count` says).
-HWND FindAboutWindow(const std::wstring& title, std::size_t& count);
+// The one visible About window captioned `caption`; null when there is none or more than one
+// (`count` says).
+HWND FindAboutWindow(const std::wstring& caption, std::size_t& count);
 
 // What the pointer and the link look like with the pointer over `part` of the window (a
 // control, or the window itself for its background), as the system asks the window.

@@ -346,21 +346,28 @@ void CheckAccess(CheckList& checks, const AddinUnderTest& addin) {
                 "ribbon hold only their own references");
   checks.ExpectHr(addin.can_unload_now(), S_OK, "DllCanUnloadNow after the last Release");
 
-  // An Access that reports 16.0: the menus follow the version its document was built for.
+  // An Access 16.0 in German: the menus follow the version and the language its document was
+  // built for, without asking again.
   FakeAccess access16;
+  FakeLanguageSettings german;
+  german.ui_language = 1031;
   access16.application.version = L"16.0";
+  access16.application.language_settings = &german;
   {
     HRESULT hr = E_UNEXPECTED;
     com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);
     if (checks.Expect(static_cast<bool>(object), "created to play Access 16.0", Hex(hr))) {
       ConnectAddin(object.get(), &access16.application);
       const CustomUi document = GetCustomUi(object.get(), addin.expected.ribbon_id);
-      checks.Expect(document.hr == S_OK && access16.application.version_reads == 1,
-                    "Access 16.0: the document, reading Version once");
-      CheckContent(checks, addin, object.get(), access16, L"content-16.txt");
+      checks.Expect(document.hr == S_OK && access16.application.version_reads == 1 &&
+                        german.reads == 1,
+                    "Access 16.0 in German: the document, reading Version and LanguageID once");
+      CheckContent(checks, addin, object.get(), access16, L"content-16-de.txt");
+      checks.Expect(german.reads == 1, "Access 16.0 in German: the menus asked no language");
     }
   }
-  checks.Expect(access16.AllReturned(), "Access 16.0: every reference came back");
+  checks.Expect(access16.AllReturned() && german.borrowed() == 0,
+                "Access 16.0: every reference came back");
 
   // With "Classic" 0 there is no document, so Access never loads a ribbon to refresh.
   StoreSetting(L"Classic", L"0");

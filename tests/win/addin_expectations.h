@@ -13,6 +13,7 @@ struct AddinExpectation {
   CLSID clsid;
   const wchar_t* application_name;  // what the host's Application.Name says
   const wchar_t* ribbon_id;         // what the host passes to GetCustomUI
+  const char* host_word;  // the host's name in the add-in's windows
   const wchar_t* title;
   const wchar_t* uninstall_message;
   bool has_document_map_callback;
@@ -26,9 +27,10 @@ inline constexpr AddinExpectation kAddinExpectations[] = {
         {0xE45C63E8, 0x2FF1, 0x4F13, {0xA3, 0xF9, 0x04, 0x32, 0x66, 0x79, 0x93, 0xBF}},
         L"Microsoft Excel",
         L"Microsoft.Excel.Workbook",
-        L"Excel 2010 Trelvane",
-        L"To uninstall, close Excel and then go to\r\rStart > Program Files > Excel 2010 Trelvane "
-        L"> Uninstall Excel 2010 Trelvane",
+        "Excel",
+        L"Trelvane for Excel",
+        L"To uninstall, close Excel and then go to\r\rControl Panel > Programs and Features > "
+        L"Trelvane > Uninstall",
         false,
         false,
         false,
@@ -38,9 +40,10 @@ inline constexpr AddinExpectation kAddinExpectations[] = {
         {0x0A800EAC, 0x46B7, 0x4F35, {0x9A, 0x76, 0xA5, 0x45, 0xB7, 0xA7, 0xD4, 0x60}},
         L"Microsoft Word",
         L"Microsoft.Word.Document",
-        L"Word 2010 Trelvane",
-        L"To uninstall, close Word and then go to\r\rStart > Program Files > Trelvane > Uninstall "
-        L"Trelvane",
+        "Word",
+        L"Trelvane for Word",
+        L"To uninstall, close Word and then go to\r\rControl Panel > Programs and Features > "
+        L"Trelvane > Uninstall",
         true,
         true,
         false,
@@ -50,9 +53,10 @@ inline constexpr AddinExpectation kAddinExpectations[] = {
         {0xCC0454C0, 0x3498, 0x47CA, {0x9A, 0xBD, 0xEC, 0x8A, 0x2C, 0x22, 0x96, 0xA0}},
         L"Microsoft PowerPoint",
         L"Microsoft.PowerPoint.Presentation",
-        L"PowerPoint 2010 Trelvane",
-        L"To uninstall, close PowerPoint and then go to\r\rStart > Program Files > Trelvane > "
-        L"Uninstall Trelvane",
+        "PowerPoint",
+        L"Trelvane for PowerPoint",
+        L"To uninstall, close PowerPoint and then go to\r\rControl Panel > Programs and Features > "
+        L"Trelvane > Uninstall",
         true,
         false,
         false,
@@ -62,9 +66,10 @@ inline constexpr AddinExpectation kAddinExpectations[] = {
         {0xC4B2A3C9, 0xE909, 0x4B5C, {0xBB, 0xDE, 0x28, 0xF7, 0xDC, 0xD4, 0xA1, 0x15}},
         L"Microsoft Access",
         L"Microsoft.Access.Database",  // not known to be Access's own; the add-ins ignore it
-        L"Access 2010 Trelvane",
-        L"To uninstall, close Access and then go to\r\rStart > Program Files > Trelvane > "
-        L"Uninstall Trelvane",
+        "Access",
+        L"Trelvane for Access",
+        L"To uninstall, close Access and then go to\r\rControl Panel > Programs and Features > "
+        L"Trelvane > Uninstall",
         true,
         false,
         true,

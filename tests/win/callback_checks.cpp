@@ -1,7 +1,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/addin_texts.h"
 #include "core/win/about_window.h"
+#include "core/win/wide_text.h"
 #include "tests/win/about_probe.h"
 #include "tests/win/addin_checks.h"
 #include "tests/win/fake_office.h"
@@ -105,7 +107,7 @@ void CheckAboutWindow(CheckList& checks, const AddinUnderTest& addin, IDispatch*
   checks.ExpectHr(Click(object, show_about, control), S_OK, "ShowAbout0 as clicked");
   checks.ExpectHr(Click(object, show_about, control), S_OK, "ShowAbout0 clicked again");
   std::size_t count = 0;
-  HWND about = FindAboutWindow(title, count);
+  HWND about = FindAboutWindow(AboutCaption(title), count);
   if (!checks.Expect(
           about != nullptr, "two clicks leave exactly one About window",
           std::to_string(count) + " windows captioned \"" + Utf8(AboutCaption(title)) + "\""))
@@ -130,11 +132,11 @@ void CheckAboutWindow(CheckList& checks, const AddinUnderTest& addin, IDispatch*
                 "pointing at the background takes the underline off");
 
   ::SendMessageW(::GetDlgItem(about, win::kAboutOk), BM_CLICK, 0, 0);
-  FindAboutWindow(title, count);
+  FindAboutWindow(AboutCaption(title), count);
   checks.Expect(count == 0 && !::IsWindow(about), "Ok closes the About window");
 
   checks.ExpectHr(Click(object, show_about, control), S_OK, "ShowAbout0 after closing");
-  about = FindAboutWindow(title, count);
+  about = FindAboutWindow(AboutCaption(title), count);
   checks.Expect(
       about != nullptr && WindowText(::GetDlgItem(about, win::kAboutVersion)) == L"Version 7.0.0",
       "the About window opens again, texts set afresh", std::to_string(count));
@@ -159,6 +161,73 @@ void CheckUninstall(CheckList& checks, const AddinUnderTest& addin, IDispatch* o
                 found ? "texts: " + seen : "no message box appeared");
   checks.Expect(found && watcher.had_ok && !watcher.had_cancel,
                 "the uninstall message has an OK button only");
+}
+
+// Whether every static text and button of `window` shows its whole text on one line.
+std::string ClippedControl(HWND window) {
+  for (HWND child = ::GetWindow(window, GW_CHILD); child;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
+    const std::wstring text = WindowText(child);
+    RECT client = {};
+    ::GetClientRect(child, &client);
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0));
+    const HDC dc = ::GetDC(child);
+    const HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE size = {};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(child, dc);
+    if (size.cx > client.right - client.left)
+      return Utf8(text) + " needs " + std::to_string(size.cx) + " px, has " +
+             std::to_string(client.right - client.left);
+  }
+  return {};
+}
+
+// The add-in's windows speak the language of its last document: a German Office gets the About
+// window and the uninstall message in German, the About window wide enough for its texts.
+void CheckWindowsInOfficesLanguage(CheckList& checks, const AddinUnderTest& addin) {
+  FakeWindow window(addin.expected.window_has_document_map);
+  FakeLanguageSettings german;
+  german.ui_language = 1031;
+  FakeApplication application(addin.expected.application_name, &window);
+  application.language_settings = &german;
+  FakeControl control;
+  const AboutTexts texts = AboutWindowTexts(addin.expected.host_word, Language::kGerman, "7.0.0");
+  {
+    HRESULT hr = E_UNEXPECTED;
+    com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);
+    if (!checks.Expect(static_cast<bool>(object), "created for an Office in German", Hex(hr)))
+      return;
+    ConnectAddin(object.get(), &application);
+    const CustomUi document = GetCustomUi(object.get(), addin.expected.ribbon_id);
+    checks.Expect(document.hr == S_OK && german.reads == 1, "German: the document, one read");
+    HRESULT name_hr = S_OK;
+    const DISPID show_about = IdOfName(object.get(), L"ShowAbout0", name_hr);
+    const DISPID uninstall = IdOfName(object.get(), L"Uninstall0", name_hr);
+    checks.ExpectHr(Click(object.get(), show_about, &control), S_OK, "German: ShowAbout0");
+    std::size_t count = 0;
+    const HWND about = FindAboutWindow(win::Widen(texts.caption), count);
+    if (checks.Expect(about != nullptr, "German: the About window is captioned " +
+                                            texts.caption)) {
+      checks.Expect(WindowText(::GetDlgItem(about, win::kAboutTitle)) == win::Widen(texts.title) &&
+                        WindowText(::GetDlgItem(about, win::kAboutOk)) == win::Widen(texts.ok),
+                    "German: its title and button are German");
+      const std::string clipped = ClippedControl(about);
+      checks.Expect(clipped.empty(), "German: every text of the About window fits", clipped);
+    }
+    MessageBoxWatcher watcher(::GetCurrentThreadId());
+    Click(object.get(), uninstall, &control);
+    watcher.Finish();
+    const std::wstring message =
+        win::Widen(UninstallMessage(addin.expected.host_word, Language::kGerman));
+    checks.Expect(message != addin.expected.uninstall_message &&
+                      std::find(watcher.texts.begin(), watcher.texts.end(), message) !=
+                          watcher.texts.end(),
+                  "German: the uninstall message is German");
+  }
+  checks.Expect(application.borrowed() == 0 && german.borrowed() == 0,
+                "German: the host objects' references all came back");
 }
 
 // PowerPoint's windows have no DocumentMap: Document0 fails there with the host's own code.
@@ -351,13 +420,14 @@ void CheckCallbacks(CheckList& checks, const AddinUnderTest& addin) {
     checks.ExpectHr(addin.can_unload_now(), S_FALSE, "DllCanUnloadNow is S_FALSE while in use");
   }
   std::size_t count = 0;
-  FindAboutWindow(addin.expected.title, count);
+  FindAboutWindow(AboutCaption(addin.expected.title), count);
   checks.Expect(count == 0, "the open About window goes with the last Release");
   checks.ExpectHr(addin.can_unload_now(), S_OK, "DllCanUnloadNow is S_OK after the last Release");
   checks.Expect(application.borrowed() == 0 && window.borrowed() == 0 && control.borrowed() == 0,
                 "no reference to the Application, window or control is kept",
                 std::to_string(application.borrowed()) + "/" + std::to_string(window.borrowed()) +
                     "/" + std::to_string(control.borrowed()));
+  CheckWindowsInOfficesLanguage(checks, addin);
 }
 
 }  // namespace trelvane::wintest

@@ -5,7 +5,7 @@
 // registers and what it starts, and that opening the window starts and creates nothing.
 //
 //   configurator-checks --program <Trelvane.exe> --fakes <fake-office-servers.dll>
-//                       [--scenario <name>] [--screenshot <file.bmp>]
+//                       [--scenario <name>] [--screenshot <file.bmp>] [--language <tag>]
 //
 // Runs every scenario, or the one named (the names are in kScenarios below). The program's folder
 // must hold the four add-ins and HAND-M.CUR. One line per check; exit status 0 when all passed.
@@ -27,6 +27,8 @@
 #include "core/user_settings.h"
 #include "core/win/unique_handle.h"
 #include "core/win/wide_text.h"
+#include "core/language_tables.h"
+#include "tests/win/caption_fit.h"
 #include "tests/win/check.h"
 #include "tests/win/configurator_view_checks.h"
 #include "tests/win/gui_probe.h"
@@ -40,6 +42,7 @@ namespace trelvane::wintest {
 namespace {
 
 namespace view = configurator::win;
+using win::Narrow;
 using win::Widen;
 
 constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Marrowick\\Trelvane";
@@ -51,6 +54,7 @@ struct Options {
   std::wstring fakes;
   std::wstring scenario;  // empty: all of them
   std::wstring screenshot;
+  std::wstring language;  // the language the language scenario expects Windows to speak
 };
 
 using Values = std::map<std::wstring, std::wstring>;
@@ -811,7 +815,7 @@ void CheckInstalledHosts(CheckList& checks, const Options& options, FakeServers&
   {
     Started run(options.program);
     const HWND box = run.MessageBox(L"Trelvane");
-    checks.Expect(box && MessageSays(box, Widen(configurator::kNoHostText)),
+    checks.Expect(box && MessageSays(box, Widen(configurator::NoHostText(Language::kEnglish))),
                   "with no host installed one message names the four programs",
                   box ? Shown(box) : "no message");
     checks.Expect(
@@ -826,6 +830,64 @@ void CheckInstalledHosts(CheckList& checks, const Options& options, FakeServers&
   ClearStoredSettings();
 }
 
+// The window in Windows' UI language, which LANG sets under Wine: every caption of every host's
+// window in that language's words, each whole in its control, none over another; the texts that
+// come nearest their edges reported. The messages' words are the language tables', which the
+// native tests hold against the catalog.
+void CheckLanguage(CheckList& checks, const Options& options) {
+  const Language language = LanguageOfLcid(::GetUserDefaultUILanguage());
+  const auto wanted = LanguageOfTag(Narrow(options.language));
+  if (!checks.Expect(wanted && *wanted == language && language != Language::kEnglish,
+                     "Windows' UI language is the one asked for, " + Narrow(options.language),
+                     std::to_string(::GetUserDefaultUILanguage())))
+    return;
+  ClearStoredSettings();
+  Started run(options.program);
+  const HWND window = run.Window();
+  if (!checks.Expect(window != nullptr, "the options window opens"))
+    return;
+  const std::string name(InfoOf(language).name);
+  checks.Expect(WindowText(::GetDlgItem(window, view::kFirstBoxId)) ==
+                    Widen(configurator::FixedBoxCaption(0, language)),
+                name + ": the first box speaks the language");
+  CaptionFit tightest;
+  for (const configurator::HostChoice& host : configurator::HostChoices()) {
+    const int k = static_cast<int>(host.host);
+    Click(window, view::kFirstOptionId + k - 1);
+    if (!checks.Expect(WaitUntil([&] { return SelectedOption(window) == k; }, 5000),
+                       name + ": " + std::string(host.caption) + " chosen"))
+      continue;
+    std::string captions;
+    for (std::size_t index = 0; index < host.tabs.size(); ++index) {
+      const std::wstring caption = WindowText(
+          ::GetDlgItem(window, view::kFirstBoxId + configurator::TabBox(static_cast<int>(index))));
+      if (caption != Widen(Text(language, TextSection::kTabs, host.tabs[index].name)))
+        captions += Narrow(caption) + " for " + std::string(host.tabs[index].name) + "; ";
+    }
+    checks.Expect(captions.empty(), name + ": " + std::string(host.caption) +
+                                        "'s tab boxes carry its tabs' names in the language",
+                  captions);
+    const CaptionFit fit = FitOfCaptions(window);
+    checks.Expect(fit.problems.empty(), name + ": " + std::string(host.caption) +
+                                            ": every caption whole, nothing over another",
+                  fit.problems);
+    if (tightest.widest.empty() ||
+        fit.widest_has - fit.widest_needs < tightest.widest_has - tightest.widest_needs)
+      tightest = fit;
+  }
+  std::printf("report: %s: the caption nearest its edge, \"%s\", needs %d px of its %d\n",
+              name.c_str(), Narrow(tightest.widest).c_str(), tightest.widest_needs,
+              tightest.widest_has);
+  if (!options.screenshot.empty()) {  // PowerPoint's nine tab boxes, the most there are
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    checks.Expect(CaptureWindow(window, options.screenshot), "a picture of the window taken");
+  }
+  Press(window, {VK_ESCAPE});
+  checks.Expect(run.Ended(10000), name + ": Escape ends the program");
+  ClearStoredSettings();
+}
+
 bool ParseOptions(int argc, wchar_t** argv, Options& options) {
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::wstring name = argv[i];
@@ -837,6 +899,8 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options) {
       options.scenario = argv[i + 1];
     else if (name == L"--screenshot")
       options.screenshot = argv[i + 1];
+    else if (name == L"--language")
+      options.language = argv[i + 1];
     else
       return false;
   }
@@ -866,6 +930,8 @@ constexpr Scenario kScenarios[] = {
     {L"each-host-hides-its-tabs", [](CheckList& checks, const Options& options,
                                      FakeServers&) { CheckEachHostHidesItsTabs(checks, options); }},
     {L"installed-hosts", &CheckInstalledHosts},
+    {L"language", [](CheckList& checks, const Options& options,
+                     FakeServers&) { CheckLanguage(checks, options); }},
 };
 
 int Run(int argc, wchar_t** argv) {
@@ -876,8 +942,10 @@ int Run(int argc, wchar_t** argv) {
                  "[--screenshot BMP]\n");
     return 2;
   }
+  // The language scenario runs when asked for: it needs Windows in another language.
   const auto chosen = [&](const Scenario& scenario) {
-    return options.scenario.empty() || options.scenario == scenario.name;
+    return options.scenario.empty() ? std::wstring_view(scenario.name) != L"language"
+                                    : options.scenario == scenario.name;
   };
   if (std::none_of(std::begin(kScenarios), std::end(kScenarios), chosen)) {
     std::fprintf(stderr, "configurator-checks: no scenario named %ls\n", options.scenario.c_str());

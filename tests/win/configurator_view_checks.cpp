@@ -81,7 +81,7 @@ void CheckView(CheckList& checks) {
   const std::wstring cursor = folder + L"\\HAND-M.CUR";
 
   MemorySettingsStore store;
-  view::OptionsView window(::GetModuleHandleW(nullptr));
+  view::OptionsView window(::GetModuleHandleW(nullptr), Language::kEnglish);
   const configurator::Seams seams{store, world, world, world, world, world, window};
   configurator::OptionsWindow model(seams);
   try {

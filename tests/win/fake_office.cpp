@@ -10,6 +10,8 @@ constexpr DISPID kCurrentObjectType = 3;
 constexpr DISPID kCommandBars = 4;
 constexpr DISPID kGetPressedMso = 8;
 constexpr DISPID kVersion = 9;
+constexpr DISPID kLanguageSettings = 10;
+constexpr DISPID kLanguageId = 11;
 
 bool IsPropertyGet(WORD flags, const DISPPARAMS& params) {
   return (flags & DISPATCH_PROPERTYGET) && params.cArgs == 0 && params.cNamedArgs == 0;
@@ -131,6 +133,33 @@ HRESULT FakeCommandBars::Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT
   return S_OK;
 }
 
+std::optional<DISPID> FakeLanguageSettings::Member(std::wstring_view name) const {
+  if (name == L"LanguageID")
+    return kLanguageId;
+  return std::nullopt;
+}
+
+// LanguageID is a property with one argument, the MsoAppLanguageID; only the UI's is answered.
+HRESULT FakeLanguageSettings::Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT* result,
+                                   EXCEPINFO*) {
+  if (id != kLanguageId || !(flags & DISPATCH_PROPERTYGET))
+    return DISP_E_MEMBERNOTFOUND;
+  if (params.cArgs != 1 || params.cNamedArgs != 0 || !params.rgvarg)
+    return DISP_E_BADPARAMCOUNT;
+  VARIANT which;
+  ::VariantInit(&which);
+  if (FAILED(::VariantChangeType(&which, &params.rgvarg[0], 0, VT_I4)))
+    return DISP_E_TYPEMISMATCH;
+  if (V_I4(&which) != 2)
+    return E_INVALIDARG;
+  if (!result)
+    return E_POINTER;
+  ++reads;
+  V_VT(result) = VT_I4;
+  V_I4(result) = ui_language;
+  return S_OK;
+}
+
 std::optional<DISPID> FakeApplication::Member(std::wstring_view name) const {
   if (name == L"Name")
     return kName;
@@ -138,6 +167,8 @@ std::optional<DISPID> FakeApplication::Member(std::wstring_view name) const {
     return kActiveWindow;
   if (version && name == L"Version")
     return kVersion;
+  if (language_settings && name == L"LanguageSettings")
+    return kLanguageSettings;
   if (command_bars_ && name == L"CurrentObjectType")
     return kCurrentObjectType;
   if (command_bars_ && name == L"CommandBars")
@@ -170,6 +201,12 @@ HRESULT FakeApplication::Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT
       V_VT(result) = VT_BSTR;
       V_BSTR(result) = ::SysAllocStringLen(version->data(), static_cast<UINT>(version->size()));
       return V_BSTR(result) ? S_OK : E_OUTOFMEMORY;
+    case kLanguageSettings:
+      ++language_settings_reads;
+      V_VT(result) = VT_DISPATCH;
+      V_DISPATCH(result) = language_settings;
+      language_settings->AddRef();
+      return S_OK;
     case kActiveWindow:
       V_VT(result) = VT_DISPATCH;
       V_DISPATCH(result) = window_;

@@ -1,5 +1,6 @@
-// Stand-ins for the Office objects an add-in meets: the Application (Name, Version when told one,
-// ActiveWindow and, for Access, CurrentObjectType and CommandBars), its window (DocumentMap),
+// Stand-ins for the Office objects an add-in meets: the Application (Name, Version and
+// LanguageSettings when told them, ActiveWindow and, for Access, CurrentObjectType and
+// CommandBars), its window (DocumentMap),
 // Access's command bars (GetPressedMso), a ribbon control and the ribbon itself (IRibbonUI). Each
 // answers late-bound calls only, as Office's objects do for an add-in that binds by name, and
 // counts its references so that a test can see every one returned. The test owns them; a Release
@@ -84,6 +85,18 @@ class FakeCommandBars final : public FakeDispatch {
                EXCEPINFO* exception) override;
 };
 
+// Office's LanguageSettings: LanguageID(msoLanguageIDUI = 2) is the UI language's LCID.
+class FakeLanguageSettings final : public FakeDispatch {
+ public:
+  LONG ui_language = 1033;
+  int reads = 0;
+
+ protected:
+  std::optional<DISPID> Member(std::wstring_view name) const override;
+  HRESULT Call(DISPID id, WORD flags, DISPPARAMS& params, VARIANT* result,
+               EXCEPINFO* exception) override;
+};
+
 class FakeApplication final : public FakeDispatch {
  public:
   // `window` null: ActiveWindow is Nothing (no document open). `command_bars` not null: the
@@ -98,6 +111,10 @@ class FakeApplication final : public FakeDispatch {
   // Application.Version ("16.0"); none: the Application has no such member.
   std::optional<std::wstring> version;
   int version_reads = 0;
+
+  // Application.LanguageSettings; null: the Application has no such member.
+  FakeLanguageSettings* language_settings = nullptr;
+  int language_settings_reads = 0;
 
   // CurrentObjectType answers this value as this type (VT_I4, VT_I2, VT_BOOL, VT_R8), or raises
   // the error when one is set.

@@ -31,7 +31,7 @@ void CheckHandPointer(CheckList& checks, const AddinUnderTest& addin) {
     const DISPID show_about = object ? IdOfName(object.get(), L"ShowAbout0", hr) : DISPID_UNKNOWN;
     const HRESULT shown = object ? Click(object.get(), show_about, &control) : hr;
     std::size_t count = 0;
-    const HWND about = FindAboutWindow(addin.expected.title, count);
+    const HWND about = FindAboutWindow(AboutCaption(addin.expected.title), count);
     if (checks.Expect(shown == S_OK && about, "the About window opens with HAND-M.CUR present",
                       Hex(shown))) {
       const PointerLook on_link = PointAt(about, ::GetDlgItem(about, win::kAboutLink));

@@ -130,6 +130,58 @@ void CheckOfficeVersions(CheckList& checks, const AddinUnderTest& addin) {
   ClearStoredSettings();
 }
 
+// Office 16 in German, Japanese and Chinese, and one without LanguageSettings, which takes
+// Windows' UI language: English in the test prefix.
+void CheckOfficeLanguages(CheckList& checks, const AddinUnderTest& addin) {
+  ClearStoredSettings();
+  struct LanguageCase {
+    std::optional<LONG> lcid;  // none: an Application without LanguageSettings
+    const wchar_t* document;   // what trelvane-ribbon printed for it
+  };
+  const LanguageCase languages[] = {{1031, L"language-1031.xml"},
+                                    {1041, L"language-1041.xml"},
+                                    {2052, L"language-2052.xml"},
+                                    {std::nullopt, L"office-16.xml"}};
+  for (const LanguageCase& language : languages) {
+    const std::string name = "Office 16 " + (language.lcid ? "in language " +
+                                                                 std::to_string(*language.lcid)
+                                                           : std::string("without LanguageSettings"));
+    const auto expected = ReadTextFile(addin.cases_folder + L"\\" + language.document);
+    if (!checks.Expect(expected.has_value(), name + ": expected document readable"))
+      continue;
+    FakeWindow window(true);
+    FakeLanguageSettings settings;
+    FakeApplication application(addin.expected.application_name, &window);
+    application.version = L"16.0";
+    if (language.lcid) {
+      settings.ui_language = *language.lcid;
+      application.language_settings = &settings;
+    }
+    {
+      HRESULT hr = E_UNEXPECTED;
+      com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);
+      if (!checks.Expect(object && SUCCEEDED(hr), name + ": created by ProgID", Hex(hr)))
+        continue;
+      checks.ExpectHr(ConnectAddin(object.get(), &application), S_OK, name + ": OnConnection");
+      const CustomUi answer = GetCustomUi(object.get(), addin.expected.ribbon_id);
+      checks.Expect(
+          answer.hr == S_OK && answer.text == *expected,
+          name + ": GetCustomUI gives trelvane-ribbon's document for " + Utf8(language.document),
+          answer.hr == S_OK ? FirstDifference(answer.text, *expected) : Hex(answer.hr));
+      const int expected_reads = language.lcid ? 1 : 0;
+      checks.Expect(application.language_settings_reads == expected_reads &&
+                        settings.reads == expected_reads,
+                    name + ": LanguageSettings and LanguageID read " +
+                        (language.lcid ? "once each" : "not at all") + " for the build",
+                    std::to_string(application.language_settings_reads) + " and " +
+                        std::to_string(settings.reads) + " reads");
+    }
+    checks.Expect(application.borrowed() == 0 && window.borrowed() == 0 && settings.borrowed() == 0,
+                  name + ": the host objects' references all came back");
+  }
+  ClearStoredSettings();
+}
+
 void CheckUnconnected(CheckList& checks, const AddinUnderTest& addin) {
   HRESULT hr = E_UNEXPECTED;
   com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);

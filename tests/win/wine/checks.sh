@@ -54,15 +54,20 @@ prepare_cases() { # host
   pass "$host: ${#cases[@]} cases prepared"
 }
 
-# The document with all defaults for each Office version the host may report.
+# The document with all defaults for each Office version the host may report, and for Office 16
+# in German, Japanese and Chinese (Simplified).
 prepare_versions() { # host
-  local host=$1 dir="$work/cases/$1" version
+  local host=$1 dir="$work/cases/$1" version lcid
   mkdir -p "$work/defaults"
   for version in 14 15 16; do
     XDG_CONFIG_HOME="$work/defaults" "$tool" "$host" --office-version "$version" \
       >"$dir/office-$version.xml" || fail "$host: trelvane-ribbon --office-version $version failed"
   done
-  pass "$host: the documents for Office 14, 15 and 16 prepared"
+  for lcid in 1031 1041 2052; do
+    XDG_CONFIG_HOME="$work/defaults" "$tool" "$host" --office-version 16 --language "$lcid" \
+      >"$dir/language-$lcid.xml" || fail "$host: trelvane-ribbon --language $lcid failed"
+  done
+  pass "$host: the documents for Office 14, 15 and 16, and 16 in three languages, prepared"
 }
 
 # Access's dynamic menus: every menu for every kind, answered natively after a document build
@@ -78,9 +83,10 @@ prepare_content_requests() {
   done
   mkdir -p "$work/defaults"
   if XDG_CONFIG_HOME="$work/defaults" "$tool" access "${args[@]}" >"$dir/content.txt" &&
-     XDG_CONFIG_HOME="$work/defaults" "$tool" access --office-version 16 "${args[@]}" \
-       >"$dir/content-16.txt"; then
-    pass "access: $((${#args[@]} / 2)) content requests answered natively, for Office 14 and 16"
+     XDG_CONFIG_HOME="$work/defaults" "$tool" access --office-version 16 --language 1031 \
+       "${args[@]}" >"$dir/content-16-de.txt"; then
+    pass "access: $((${#args[@]} / 2)) content requests answered natively, for Office 14, and" \
+      "16 in German"
   else
     fail "access: trelvane-ribbon --content failed"
   fi
@@ -224,23 +230,43 @@ check_configurator_stage() {
 
 # One scenario of configurator-checks; TRELVANE_SCREENSHOT=FILE.png keeps the window's picture,
 # taken in the scenario that shows the window first, by the 32-bit program where it runs.
+# language-TAG runs the language scenario with Windows' UI language TAG (de_DE, ru_RU, ja_JP):
+# Wine takes it from LANG, for which glibc needs the locale, made here in the work folder.
+# TRELVANE_SCREENSHOT_DE=FILE.png keeps the German window's picture.
 check_configurator() { # scenario
-  local scenario=$1 folder log rc=0 shot=()
+  local scenario=$1 folder log rc=0 shot=() language=() environment=()
   folder=$(configurator_folder)
   log="$work/$arch/configurator-$scenario.log"
   if [ -n "${TRELVANE_SCREENSHOT:-}" ] && [ "$scenario" = first-start-and-ok ] &&
      [ "$arch" = "${wine_arches%% *}" ]; then
     shot=(--screenshot "$(windows_path "$work/configurator.bmp")")
   fi
-  timeout 300 "$loader" "$build/tests/win/configurator-checks.exe" --scenario "$scenario" \
-    --program "$(windows_path "$folder/Trelvane.exe")" \
+  if [[ $scenario == language-* ]]; then
+    local tag=${scenario#language-}
+    mkdir -p "$work/locale"
+    if [ ! -d "$work/locale/$tag.UTF-8" ] &&
+       ! localedef -i "$tag" -f UTF-8 "$work/locale/$tag.UTF-8" >"$log" 2>&1; then
+      fail "$arch configurator, $scenario: no $tag locale for LANG ($(tail -n 1 "$log"))"
+      return
+    fi
+    environment=(env "LOCPATH=$work/locale" "LANG=$tag.UTF-8")
+    language=(--language "${tag%%_*}")
+    scenario=language
+    if [ -n "${TRELVANE_SCREENSHOT_DE:-}" ] && [ "$tag" = de_DE ] &&
+       [ "$arch" = "${wine_arches%% *}" ]; then
+      shot=(--screenshot "$(windows_path "$work/configurator.bmp")")
+      TRELVANE_SCREENSHOT=$TRELVANE_SCREENSHOT_DE
+    fi
+  fi
+  timeout 300 "${environment[@]}" "$loader" "$build/tests/win/configurator-checks.exe" \
+    --scenario "$scenario" "${language[@]}" --program "$(windows_path "$folder/Trelvane.exe")" \
     --fakes "$(windows_path "$build/tests/win/fake-office-servers.dll")" "${shot[@]}" \
     >"$log" 2>&1 || rc=$?
   tr -d '\r' <"$log" | grep -v '^ok  ' || true
   if [ $rc -eq 0 ]; then
-    pass "$arch configurator, $scenario ($(tail -n 1 "$log" | tr -d '\r'))"
+    pass "$arch configurator, $1 ($(tail -n 1 "$log" | tr -d '\r'))"
   else
-    fail "$arch configurator, $scenario: exited $rc"
+    fail "$arch configurator, $1: exited $rc"
   fi
   if [ ${#shot[@]} -gt 0 ]; then
     python3 "$root/tools/bmp_to_png.py" "$work/configurator.bmp" "$TRELVANE_SCREENSHOT" &&

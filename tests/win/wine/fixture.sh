@@ -41,8 +41,9 @@ case $1 in
       *) echo "wineboot did not make the prefix:" >&2; tail -n 5 "$work/wineboot.log" >&2; exit 1 ;;
     esac
     {
-      printf 'export WINEPREFIX=%q WINEDEBUG=%q WINEDLLOVERRIDES=%q DISPLAY=%q PATH=%q\n' \
-        "$WINEPREFIX" "$WINEDEBUG" "$WINEDLLOVERRIDES" "$DISPLAY" "$PATH"
+      printf 'export WINEPREFIX=%q WINEDEBUG=%q WINEDLLOVERRIDES=%q DISPLAY=%q PATH=%q LANG=%q\n' \
+        "$WINEPREFIX" "$WINEDEBUG" "$WINEDLLOVERRIDES" "$DISPLAY" "$PATH" "$LANG"
+      printf 'unset LC_ALL LC_MESSAGES LANGUAGE\n'
       printf 'wine_arches=%q xvfb_pid=%q\n' "$wine_arches" "$xvfb_pid"
     } >"$work/env.sh"
     echo "Wine prefix for $wine_arches, Xvfb on display $DISPLAY"

@@ -69,6 +69,9 @@ wine_env_start() { # work folder
   local work=$1
   export WINEPREFIX="$work/prefix"
   export WINEDEBUG=-all
+  # Windows' UI language follows LANG: English unless a check asks for another.
+  unset LC_ALL LC_MESSAGES LANGUAGE
+  export LANG=en_US.UTF-8
   # No Mono or Gecko: nothing here needs them, and their installers would only ask; no desktop
   # entries on the Linux side for the shortcuts a setup makes.
   export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
