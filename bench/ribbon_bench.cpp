@@ -1,8 +1,12 @@
 // Time of one whole ribbon build per host, from the settings to the finished document, and the
-// rate at which the document text is produced. Settings come from memory, so the numbers are the
-// builder's own and not the disk's. Beside each build stands its floor: copying a document of the
-// same size once into a fresh string, so that build time over copy time reads off one run.
+// rate at which the document text is produced: the Office 2010 document with and without the All
+// menu, and the Office 16 one in English and in German. Settings come from memory, so the numbers
+// are the builder's own and not the disk's. Beside each build stands its floor: copying a
+// document of the same size once into a fresh string, so that build time over copy time reads off
+// one run.
 #include <benchmark/benchmark.h>
+
+#include <optional>
 
 #include "core/memory_settings_store.h"
 #include "core/ribbon_document.h"
@@ -12,10 +16,32 @@
 namespace trelvane {
 namespace {
 
-void BM_BuildRibbon(benchmark::State& state, const HostProfile* host, bool all_menu) {
+struct Variant {
+  const char* name;
+  bool all_menu;
+  const char* version;                // what the host reports
+  std::optional<std::uint32_t> lcid;  // its UI language; none: it cannot say (English)
+};
+
+constexpr Variant kVariants[] = {
+    {"all_menu", true, "14.0", std::nullopt},
+    {"no_all_menu", false, "14.0", std::nullopt},
+    {"office16_english", true, "16.0", std::nullopt},
+    {"office16_german", true, "16.0", 1031},
+};
+
+StandInHost HostFor(const HostProfile& host, const Variant& variant) {
+  StandInHost application(std::string(host.application_name));
+  application.set_version(variant.version);
+  if (variant.lcid)
+    application.set_ui_language_id(*variant.lcid);
+  return application;
+}
+
+void BM_BuildRibbon(benchmark::State& state, const HostProfile* host, const Variant* variant) {
   MemorySettingsStore store;
-  Settings(store).Write("All", all_menu ? "1" : "0");
-  StandInHost application(std::string(host->application_name));
+  Settings(store).Write("All", variant->all_menu ? "1" : "0");
+  StandInHost application = HostFor(*host, *variant);
   RibbonBuilder builder(*host);
   std::size_t bytes = 0;
   for (auto _ : state) {
@@ -32,16 +58,16 @@ void BM_BuildRibbon(benchmark::State& state, const HostProfile* host, bool all_m
 }
 
 // The size of `host`'s document, built once outside the timing.
-std::size_t DocumentSize(const HostProfile& host, bool all_menu) {
+std::size_t DocumentSize(const HostProfile& host, const Variant& variant) {
   MemorySettingsStore store;
-  Settings(store).Write("All", all_menu ? "1" : "0");
-  StandInHost application(std::string(host.application_name));
+  Settings(store).Write("All", variant.all_menu ? "1" : "0");
+  StandInHost application = HostFor(host, variant);
   RibbonBuilder builder(host);
   return builder.GetRibbonXML(&application, store).document.size();
 }
 
-void BM_CopyDocument(benchmark::State& state, const HostProfile* host, bool all_menu) {
-  const std::string source(DocumentSize(*host, all_menu), 'x');
+void BM_CopyDocument(benchmark::State& state, const HostProfile* host, const Variant* variant) {
+  const std::string source(DocumentSize(*host, *variant), 'x');
   for (auto _ : state) {
     // One allocation and one memcpy of the whole text, as handing a built document on costs.
     std::string copy(source.data(), source.size());
@@ -54,13 +80,12 @@ void BM_CopyDocument(benchmark::State& state, const HostProfile* host, bool all_
 
 int RegisterAll() {
   for (const CatalogEntry& entry : HostCatalog()) {
-    for (bool all_menu : {true, false}) {
-      const std::string variant =
-          std::string(entry.key) + (all_menu ? "/all_menu" : "/no_all_menu");
-      benchmark::RegisterBenchmark(("BuildRibbon/" + variant).c_str(), BM_BuildRibbon,
-                                   &entry.profile(), all_menu);
-      benchmark::RegisterBenchmark(("CopyDocument/" + variant).c_str(), BM_CopyDocument,
-                                   &entry.profile(), all_menu);
+    for (const Variant& variant : kVariants) {
+      const std::string name = std::string(entry.key) + "/" + variant.name;
+      benchmark::RegisterBenchmark(("BuildRibbon/" + name).c_str(), BM_BuildRibbon,
+                                   &entry.profile(), &variant);
+      benchmark::RegisterBenchmark(("CopyDocument/" + name).c_str(), BM_CopyDocument,
+                                   &entry.profile(), &variant);
     }
   }
   return 0;

@@ -1,14 +1,38 @@
 #include "core/language_tables.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace trelvane {
 namespace {
 
+// The catalog's entries ordered by section and text, made once, for a binary search.
+const std::vector<std::size_t>& Ordered() {
+  static const std::vector<std::size_t> ordered = [] {
+    std::vector<std::size_t> out(generated::kCatalogSize);
+    for (std::size_t i = 0; i < out.size(); ++i)
+      out[i] = i;
+    std::sort(out.begin(), out.end(), [](std::size_t a, std::size_t b) {
+      return std::pair(generated::kCatalogSections[a], generated::kCatalog[a]) <
+             std::pair(generated::kCatalogSections[b], generated::kCatalog[b]);
+    });
+    return out;
+  }();
+  return ordered;
+}
+
 std::optional<std::size_t> CatalogIndex(TextSection section, std::string_view english) {
-  for (std::size_t i = 0; i < generated::kCatalogSize; ++i) {
-    if (generated::kCatalogSections[i] == section && generated::kCatalog[i] == english)
-      return i;
-  }
-  return std::nullopt;
+  const std::vector<std::size_t>& ordered = Ordered();
+  const auto at = std::lower_bound(ordered.begin(), ordered.end(), std::pair(section, english),
+                                   [](std::size_t entry, const auto& wanted) {
+                                     return std::pair(generated::kCatalogSections[entry],
+                                                      generated::kCatalog[entry]) < wanted;
+                                   });
+  if (at == ordered.end() || generated::kCatalogSections[*at] != section ||
+      generated::kCatalog[*at] != english)
+    return std::nullopt;
+  return *at;
 }
 
 }  // namespace
