@@ -111,6 +111,10 @@ def check_document(label, document, schema, settings, host=None, version=None):
     check(all_menu == (settings.get("All", "1") == "1"), f"{label}: All menu is {all_menu}")
     boxes = [b.get("id") for b in root.iter(NS + "box")]
     check(boxes[:3] == ["boxNew1", "boxNew2", "boxNew3"], f"{label}: boxes {boxes}")
+    if version not in (None, "14"):
+        named = [e.get(a) for e in root.iter() for a in TEXT_ATTRIBUTES
+                 if "2010" in (e.get(a) or "")]
+        check(not named, f"{label}: names Office 2010 for Office {version}: {named[:2]}")
     if schema is not None:
         errors = list(schema.iter_errors(document.decode("utf-8")))
         check(not errors, f"{label}: schema: {errors[0] if errors else ''}")
