@@ -16,7 +16,11 @@ namespace trelvane {
 struct HostProfile {
   std::string_view host_word;         // looked for in Application.Name, case-sensitively
   std::string_view application_name;  // the Name the real host reports
-  std::span<const HostTab> tabs;      // in table order
+  // The one ribbon the document is for, where the host asks for each kind of window in turn
+  // (Outlook: its main window); every other ribbon gets nothing. Empty: the host has one ribbon,
+  // and whatever id it passes gets the document.
+  std::string_view ribbon_id = {};
+  std::span<const HostTab> tabs;  // in table order
   // What closes the root start tag after its namespace: " >", or the onLoad callback.
   std::string_view root_tag_end = " >";
   std::string_view home_tab_id_mso = "TabHome";  // the Classic tab's insertBeforeMso with Left 1
@@ -29,6 +33,9 @@ struct HostProfile {
   // What later Office versions lack of the content, or know under another id.
   std::span<const VersionChange> version_changes = {};
   std::string_view uninstall_message;  // shown by Uninstall0
+
+  // Whether the host's request for the ribbon `id` gets the document at all.
+  bool AnswersRibbon(std::string_view id) const { return ribbon_id.empty() || id == ribbon_id; }
 };
 
 }  // namespace trelvane
