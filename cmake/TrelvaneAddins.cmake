@@ -1,4 +1,4 @@
-# The four add-ins' identities, written here once: the DLLs' registration code, their
+# The add-ins' identities, written here once: the DLLs' registration code, their
 # VERSIONINFO and the setup's registry entries are all generated from these lines, so they
 # cannot drift apart. A CLSID is fixed for good once released.
 #
@@ -8,6 +8,7 @@ set(TRELVANE_ADDINS
   "WordTrelvane|Word|0A800EAC-46B7-4F35-9A76-A545B7A7D460"
   "PPTTrelvane|PowerPoint|CC0454C0-3498-47CA-9ABD-EC8A2C2296A0"
   "AccessTrelvane|Access|C4B2A3C9-E909-4B5C-BBDE-28F7DCD4A115"
+  "OutlookTrelvane|Outlook|854F6A93-4C23-41EE-A4F5-513D934A7519"
 )
 
 # trelvane_addin_fields(<line> <prefix>) sets <prefix>_NAME, _OFFICE, _CLSID, _PROG_ID,

@@ -17,7 +17,11 @@ struct HostProfile {
   std::string_view host_word;  // looked for in Application.Name, case-sensitively; the host's
                                // name in our windows' texts ("Excel")
   std::string_view application_name;  // the Name the real host reports
-  std::span<const HostTab> tabs;      // in table order
+  // The one ribbon the document is for, where the host asks for each kind of window in turn
+  // (Outlook: its main window); every other ribbon gets nothing. Empty: the host has one ribbon,
+  // and whatever id it passes gets the document.
+  std::string_view ribbon_id = {};
+  std::span<const HostTab> tabs;  // in table order
   // What closes the root start tag after its namespace: " >", or the onLoad callback.
   std::string_view root_tag_end = " >";
   std::string_view home_tab_id_mso = "TabHome";  // the Classic tab's insertBeforeMso with Left 1
@@ -31,6 +35,9 @@ struct HostProfile {
   std::span<const VersionChange> version_changes = {};
   // Our own texts that name Office 2010, and what later versions show instead.
   std::span<const TextChange> text_changes = {};
+
+  // Whether the host's request for the ribbon `id` gets the document at all.
+  bool AnswersRibbon(std::string_view id) const { return ribbon_id.empty() || id == ribbon_id; }
 };
 
 }  // namespace trelvane

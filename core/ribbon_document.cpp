@@ -80,8 +80,8 @@ std::optional<std::string> RibbonBuilder::Build(HostApplication* application,
 }
 
 // The ribbon and tabs start tags and the entries that hide built-in tabs: every tab whose key
-// is 1 is hidden, and when the values add up to the number of tabs the ribbon starts from
-// scratch instead.
+// is 1 is hidden, as far as the document's Office version has it, and when the values add up to
+// the number of keys the ribbon starts from scratch instead.
 void RibbonBuilder::WriteTabs(const Settings& settings) {
   if (settings.ReadInt32(kKeyHideBuiltInTabs, 0) != 1) {
     writer_.Append("<ribbon><tabs>");
@@ -98,9 +98,11 @@ void RibbonBuilder::WriteTabs(const Settings& settings) {
   writer_.Append("<ribbon><tabs>");
   // Each key is read afresh: a value changed since the sum is seen as changed.
   for (const HostTab& tab : host_.tabs) {
-    if (settings.ReadDouble(tab.name, 0) == 1.0) {
+    if (settings.ReadDouble(tab.name, 0) != 1.0)
+      continue;
+    for (const std::string_view id_mso : TabIdMsos(tab, office_version_)) {
       writer_.Append("<tab idMso=\"");
-      writer_.Append(tab.id_mso);
+      writer_.Append(id_mso);
       writer_.Append("\" visible=\"false\"/>");
     }
   }

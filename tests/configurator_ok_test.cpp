@@ -62,14 +62,15 @@ TEST_F(ConfiguratorOkTest, OkStoresEveryBoxRegistersTheAddinStartsTheHostAndClos
 // scratch; one tab box cleared again, it hides the others one by one. OK writes the host's own
 // tab keys and no other host's.
 TEST_F(ConfiguratorOkTest, HidingEveryTabOfTheChosenHostMakesItsRibbonStartFromScratch) {
-  for (const CatalogEntry& entry : HostCatalog()) {
-    const HostProfile& profile = entry.profile();
-    const HostChoice* choice = nullptr;
-    for (const HostChoice& candidate : HostChoices()) {
-      if (candidate.tabs.data() == profile.tabs.data())  // the very table the add-in reads
-        choice = &candidate;
+  for (const HostChoice& choice : HostChoices()) {
+    const CatalogEntry* found = nullptr;
+    for (const CatalogEntry& candidate : HostCatalog()) {
+      if (candidate.profile().tabs.data() == choice.tabs.data())  // the very table the add-in reads
+        found = &candidate;
     }
-    ASSERT_NE(choice, nullptr) << entry.key;
+    ASSERT_NE(found, nullptr) << choice.caption;
+    const CatalogEntry& entry = *found;
+    const HostProfile& profile = entry.profile();
     const auto document = [&] {
       StandInHost application(std::string(profile.application_name));
       RibbonBuilder builder(profile);
@@ -79,7 +80,7 @@ TEST_F(ConfiguratorOkTest, HidingEveryTabOfTheChosenHostMakesItsRibbonStartFromS
     };
     for (bool keep_one : {false, true}) {
       world_ = FakeConfiguratorWorld();
-      OptionsWindow& window = Open(choice->host);
+      OptionsWindow& window = Open(choice.host);
       window.ClickBox(kHideTabsBox);
       if (keep_one)
         window.ClickBox(TabBox(1));

@@ -6,11 +6,14 @@ XML, carry distinct ids, follow the settings it was built from, and validate aga
 schema when one is given (lax validation: the schema file has duplicate attribute uses that
 strict validators reject). Given Microsoft's
 control lists, every idMso of every document and Access menu must be in the lists of the version
-it was written for, with a matching element. Given the language tables, each host's default
+it was written for, with a matching element. Given a host's list of the old menus (the fenced
+`classic` blocks that its content transcribes), its menus and toolbars must hold that list's
+items in its order, and its tab keys must hide the tabs that list's `tabs` block gives them, as
+far as each version's control lists have them. Given the language tables, each host's default
 document and Access's menus are built again in every language, schema-validated, and must equal
 the English ones but for their texts: a built-in control carries none of ours, and each of our
-own texts is the table's translation of the English text in its place. The tool's own contract is checked too: exit
-codes, empty output, and a one-line reason on a failed build.
+own texts is the table's translation of the English text in its place. The tool's own contract
+is checked too: exit codes, empty output, and a one-line reason on a failed build.
 """
 import argparse
 import itertools
@@ -82,6 +85,9 @@ class ControlUse:
         for e in root.iter():
             if e.get("idMso") is not None:
                 seen.setdefault(e.get("idMso"), set()).add(e.tag.replace(NS, ""))
+            # The tab the Classic tab goes before must be a tab of that version too.
+            if e.get("insertBeforeMso") is not None:
+                seen.setdefault(e.get("insertBeforeMso"), set()).add("tab")
 
 
 uses = ControlUse()
@@ -118,47 +124,54 @@ def check_document(label, document, schema, settings, host=None, version=None):
     if schema is not None:
         errors = list(schema.iter_errors(document.decode("utf-8")))
         check(not errors, f"{label}: schema: {errors[0] if errors else ''}")
+    if host in classic_lists:
+        check_against_classic_list(label, root, classic_lists[host])
 
 
 def hiding_cases(host_tabs):
-    """Per-tab settings and what they must give: (name, values, hidden count, from scratch)."""
-    n = len(host_tabs)
-    yield "no tab keys", {}, 0, False
-    yield "first tab", {host_tabs[0]: "1"}, 1, False
-    yield "last two tabs", {host_tabs[-1]: "1", host_tabs[-2]: "1.0"}, 2, False
-    yield "all tabs", {k: "1" for k in host_tabs}, 0, True
-    sum_to_rows = {k: "1" for k in host_tabs}
-    sum_to_rows[host_tabs[0]] = "2"
-    sum_to_rows[host_tabs[1]] = "0"
-    yield "values adding up to the row count", sum_to_rows, 0, True
-    yield "all but one", {k: "1" for k in host_tabs[1:]}, n - 1, False
+    """Per-tab settings and what they must give: (name, values, keys hiding, from scratch)."""
+    keys = list(host_tabs)
+    yield "no tab keys", {}, [], False
+    yield "first tab", {keys[0]: "1"}, keys[:1], False
+    yield "last two tabs", {keys[-1]: "1", keys[-2]: "1.0"}, keys[-2:], False
+    yield "all tabs", {k: "1" for k in keys}, [], True
+    sum_to_rows = {k: "1" for k in keys}
+    sum_to_rows[keys[0]] = "2"
+    sum_to_rows[keys[1]] = "0"
+    yield "values adding up to the row count", sum_to_rows, [], True
+    yield "all but one", {k: "1" for k in keys[1:]}, keys[1:], False
 
 
 def host_tabs_of(tool, host):
-    """The host's tab keys, learnt from which key hides which tab when set alone."""
-    tabs = []
+    """The host's tab keys, learnt from which tabs each key hides when set alone: {key:
+    {version: [tab idMso, ...]}}, for every key that hides a tab in some version."""
+    tabs = {}
     for key in CANDIDATE_TABS:
-        code, out, _ = tool.run(host, {"Hide built-in Tabs": "1", key: "1"})
-        if code == 0 and out and tab_keys(out)[0]:
-            tabs.append(key)
-            for version in VERSIONS:
-                _, alone, _ = tool.run(host, {"Hide built-in Tabs": "1", key: "1"},
-                                       args=["--office-version", version])
+        hidden = {}
+        for version in VERSIONS:
+            code, alone, _ = tool.run(host, {"Hide built-in Tabs": "1", key: "1"},
+                                      args=["--office-version", version])
+            if code == 0 and alone:
                 uses.add(host, version, ET.fromstring(alone))
+                hidden[version] = tab_keys(alone)[0]
+        if any(hidden.values()):
+            tabs[key] = hidden
     return tabs
 
 
 CANDIDATE_TABS = ["Home", "Insert", "Page Layout", "Formulas", "Data", "References", "Mailings",
                   "Design", "Animations", "Slide Show", "Review", "View", "Developer", "Format",
-                  "Create", "External Data", "Database Tools"]
+                  "Create", "External Data", "Database Tools", "Send / Receive", "Folder",
+                  "Add-ins", "Help"]
 
 
 def matrix_settings(tabs):
-    """Every line of the settings matrix, with the hidden tabs and start from scratch it gives."""
-    for left, all_menu, (case, values, hidden, scratch) in itertools.product(
+    """Every line of the settings matrix, with the keys that hide tabs and whether the ribbon
+    starts from scratch."""
+    for left, all_menu, (case, values, hiding, scratch) in itertools.product(
             ["0", "1", "2"], ["0", "1"], list(hiding_cases(tabs))):
         settings = {"Left": left, "All": all_menu, "Hide built-in Tabs": "1", **values}
-        yield f"Left={left} All={all_menu} hiding {case}", settings, hidden, scratch
+        yield f"Left={left} All={all_menu} hiding {case}", settings, hiding, scratch
 
 
 def check_matrix(tool, host, schema, tabs, version):
@@ -172,7 +185,7 @@ def check_matrix(tool, host, schema, tabs, version):
         _, unnamed, _ = tool.run(host)
         check(unnamed == defaults, f"{host}: without --office-version not the 14 document")
 
-    for line, settings, hidden, scratch in matrix_settings(tabs):
+    for line, settings, hiding, scratch in matrix_settings(tabs):
         label = f"{host} {version} {line}"
         code, out, err = tool.run(host, settings, args=as_version)
         if not check(code == 0 and out, f"{label}: exit {code} {err.strip()}"):
@@ -180,7 +193,8 @@ def check_matrix(tool, host, schema, tabs, version):
         check_document(label, out, schema, settings, host, version)
         documents += 1
         got_hidden, got_scratch = tab_keys(out)
-        check((len(got_hidden), got_scratch) == (hidden, scratch),
+        hidden = sorted(t for key in hiding for t in tabs[key][version])
+        check((sorted(got_hidden), got_scratch) == (hidden, scratch),
               f"{label}: hid {got_hidden}, from scratch {got_scratch}")
 
     # Hiding off: the tab keys are not looked at.
@@ -195,6 +209,126 @@ def check_matrix(tool, host, schema, tabs, version):
         check(code == 0 and out == b"" and err == "",
               f"{host} {settings} {args}: expected nothing, got exit {code}, {len(out)} bytes")
     return documents
+
+
+classic_lists = {}
+
+
+class ClassicList:
+    """A host's list of the old menus: its fenced `classic NAME` blocks, which the content
+    transcribes, and its `tabs` block, the tab keys and the tabs each stands for."""
+
+    def __init__(self, path):
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        self.menu_bar, self.toolbars = [], []
+        for body in re.findall(r"^```classic [^\n]*\n(.*?)^```", text, re.S | re.M):
+            tokens, toolbar = self.tokens(body)
+            if toolbar:
+                self.toolbars.append(tokens)
+            else:
+                self.menu_bar += tokens
+        self.tabs = {}
+        for block in re.findall(r"^```tabs\n(.*?)^```", text, re.S | re.M):
+            for line in block.splitlines():
+                fields = [f.strip() for f in line.split("|")]
+                if len(fields) >= 2 and fields[0]:
+                    self.tabs.setdefault(fields[1], []).append(fields[0])
+
+    @staticmethod
+    def tokens(body):
+        """The block as (kind, ...) tuples, as classic_tokens reads a document, and whether it
+        is a toolbar, whose own opening and closing lines stand for its box."""
+        tokens, open_lines, toolbar = [], [], False
+        for line in body.splitlines():
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            if line.startswith("toolbar:"):
+                toolbar = True
+                open_lines.append("toolbar")
+            elif line.startswith("menu:"):
+                open_lines.append("menu")
+                tokens.append(("menu", line[len("menu:"):].strip()))
+            elif line.startswith("buttonGroup:"):
+                open_lines.append("buttonGroup")
+                tokens.append(("buttonGroup",))
+            elif line == "end":
+                if open_lines.pop() != "toolbar":
+                    tokens.append(("end",))
+            elif line == "---":
+                tokens.append(("separator",))
+            else:
+                fields = [f.strip() for f in line.split("|")]
+                tokens.append(("control", fields[0], None if fields[2] == "=" else fields[2]))
+        return tokens, toolbar
+
+
+def classic_tokens(elements, in_toolbar):
+    """The elements of a menu, box or button group as the list writes them: menus, button groups
+    and their ends, separators, controls with the text they show (their label in menus, their
+    screentip on toolbars, which show no label), and the add-in's own buttons by their callback.
+    The disabled gaps between menus and groups are left out."""
+    tokens = []
+    for e in elements:
+        tag = e.tag.replace(NS, "")
+        if tag == "menu":
+            tokens += [("menu", e.get("label"))] + classic_tokens(e, False) + [("end",)]
+        elif tag == "buttonGroup":
+            tokens += [("buttonGroup",)] + classic_tokens(e, in_toolbar) + [("end",)]
+        elif tag == "menuSeparator":
+            tokens.append(("separator",))
+        elif tag == "control" and in_toolbar:
+            tokens.append(("control", e.get("idMso"), e.get("screentip"))
+                          if e.get("showLabel") == "false" and e.get("label") is None
+                          else ("toolbar control showing a label", e.get("idMso")))
+        elif tag == "control":
+            tokens.append(("control", e.get("idMso"), e.get("label")))
+        elif tag == "button" and e.get("onAction"):
+            tokens.append(("own", e.get("onAction")))
+        elif not (tag == "button" and e.get("enabled") == "false"):
+            tokens.append(("unexpected", tag))
+    return tokens
+
+
+def first_difference(got, expected):
+    for i, (a, b) in enumerate(zip(got, expected)):
+        if a != b:
+            return f"item {i}: {a}, the list has {b}"
+    return f"{len(got)} items, the list has {len(expected)}"
+
+
+def check_against_classic_list(label, root, classic):
+    """The menu bar on the tab, its copy in the All menu and the toolbars hold the list's items
+    in its order; Help ends with the add-in's Uninstall and About buttons."""
+    bar = classic.menu_bar[:-1] + [("separator",), ("own", "Uninstall0"), ("separator",),
+                                   ("own", "ShowAbout0"), ("end",)]
+    boxes = {b.get("id"): b for b in root.iter(NS + "box")}
+    on_tab = list(boxes["boxNew1"])
+    if on_tab and on_tab[0].tag == NS + "menu" and on_tab[0].get("label") == "All":
+        inside = classic_tokens(on_tab.pop(0), False)
+        check(inside == bar, f"{label}: the All menu is not the list's menu bar: "
+                             f"{first_difference(inside, bar)}")
+    got = classic_tokens(on_tab, False)
+    check(got == bar, f"{label}: the menu bar is not the list's: {first_difference(got, bar)}")
+    for box, toolbar in zip(["boxNew2", "boxNew3"], classic.toolbars):
+        got = classic_tokens(boxes[box], True)
+        check(got == toolbar, f"{label}: {box} is not the list's toolbar: "
+                              f"{first_difference(got, toolbar)}")
+
+
+def check_tab_table(host, tabs, classic, folder):
+    """Each tab key hides the tabs the list gives it, in each version as far as that version's
+    control lists have them: a tab a version lacks is not named in its document."""
+    lists = {name: read_control_list(folder, name, host) for name in ALL_LISTS}
+    for key in sorted(set(classic.tabs) | set(tabs)):
+        for version in VERSIONS:
+            names = LISTS_OF_VERSION.get(version, ["office2013"])
+            expected = sorted(t for t in classic.tabs.get(key, [])
+                              if all(lists[name].get(t) == "tab" for name in names))
+            got = sorted(tabs.get(key, {}).get(version, []))
+            check(got == expected, f"{host} {version}: the key {key} hides {got}, the list "
+                                   f"gives {expected}")
 
 
 def check_bad_input(tool, host):
@@ -400,9 +534,11 @@ def check_languages(tool, schema, hosts, tables):
     language against English the same way, in process."""
     tags = sorted(tables)
     documents = 0
+    ours = set()  # every text of our own that an English document shows
     for host, version in itertools.product(hosts, VERSIONS):
         as_version = ["--office-version", version]
         _, english, _ = tool.run(host, args=as_version)
+        ours |= {t[2] for t in texts_in_place(english) if not t[3]}
         for tag in tags:
             where = f"{host} {version} {tag}"
             code, out, err = tool.run(host, args=as_version + ["--language", tag])
@@ -424,6 +560,12 @@ def check_languages(tool, schema, hosts, tables):
             check(code == 0 and len(answers) == len(requests), f"access {tag} --content: {code}")
             for request, a, b in zip(requests, english.split(b"\n"), answers):
                 same_but_texts(a, b, tables[tag], f"access 16 {tag} --content {request}")
+        ours |= {t[2] for t in texts_in_place(english) if not t[3]}
+    # A text the tables translate that no document shows any more is one to take out of them.
+    catalog = {english for table in tables.values() for section, english in table
+               if section == "ribbon"}
+    stale = sorted(catalog - ours)
+    check(not stale, f"language tables: [ribbon] texts no document shows: {stale[:5]}")
     return documents
 
 
@@ -446,10 +588,15 @@ LISTS_OF_VERSION = {"15": ["office2013"], "16": ["office2016", "office2019", "mi
 ALL_LISTS = ["office2013", "office2016", "office2019", "microsoft365"]
 
 
+# Outlook's document is for its main window, whose list is its own.
+LIST_OF_HOST = {"outlook": "outlook-explorer"}
+
+
 def read_control_list(folder, name, host):
     """{idMso: control type} of one published list."""
     controls = {}
-    with open(os.path.join(folder, name, host + ".tsv"), encoding="utf-8") as f:
+    path = os.path.join(folder, name, LIST_OF_HOST.get(host, host) + ".tsv")
+    with open(path, encoding="utf-8") as f:
         for line in f:
             fields = line.rstrip("\r\n").split("\t")
             if len(fields) >= 2 and fields[0]:
@@ -514,17 +661,25 @@ def main():
                         "one subfolder per version; every idMso is checked against them")
     parser.add_argument("--languages", help="the folder of the language tables; every "
                         "document is checked in every language too")
+    parser.add_argument("--classic-list", action="append", default=[], metavar="HOST=FILE",
+                        help="the list of the old menus that HOST's content transcribes")
     args = parser.parse_args()
     schema = load_schema(args.schema)
+    for entry in args.classic_list:
+        host, _, path = entry.partition("=")
+        classic_lists[host] = ClassicList(path)
     with tempfile.TemporaryDirectory(prefix="trelvane-docs-") as workdir:
         tool = Tool(args.tool, workdir)
         hosts = tool.hosts()
         check(hosts, "the tool names no hosts")
         check_command_line(tool)
         documents = 0
+        check(set(classic_lists) <= set(hosts), f"lists of hosts the tool lacks: {classic_lists}")
         for host in hosts:
             tabs = host_tabs_of(tool, host)
-            check(len(tabs) >= 4, f"{host}: only {tabs} hide a tab")
+            check(len(tabs) >= 4, f"{host}: only {list(tabs)} hide a tab")
+            if host in classic_lists and args.control_lists:
+                check_tab_table(host, tabs, classic_lists[host], args.control_lists)
             for version in VERSIONS:
                 documents += check_matrix(tool, host, schema, tabs, version)
             check_bad_input(tool, host)

@@ -2,6 +2,7 @@
 
 #include "access/access_host.h"
 #include "excel/excel_host.h"
+#include "outlook/outlook_host.h"
 #include "powerpoint/powerpoint_host.h"
 #include "word/word_host.h"
 
@@ -13,6 +14,7 @@ constexpr CatalogEntry kCatalog[] = {
     {"word", &word::WordHost},
     {"powerpoint", &powerpoint::PowerPointHost},
     {"access", &access::AccessHost},
+    {"outlook", &outlook::OutlookHost},
 };
 
 }  // namespace

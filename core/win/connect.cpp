@@ -231,17 +231,21 @@ HRESULT Connect::OnBeginShutdown(SAFEARRAY**) {
   return S_OK;
 }
 
-HRESULT Connect::GetCustomUI(BSTR, BSTR* ribbon_xml) {
+HRESULT Connect::GetCustomUI(BSTR ribbon_id, BSTR* ribbon_xml) {
   if (!ribbon_xml)
     return E_POINTER;
   *ribbon_xml = nullptr;
   return Guarded([&] {
-    *ribbon_xml = BuildRibbon().release();
+    // A ribbon the document is not for costs no build and no call into the host.
+    const std::wstring_view id(ribbon_id ? ribbon_id : L"",
+                               ribbon_id ? ::SysStringLen(ribbon_id) : 0);
+    *ribbon_xml =
+        addin_.host().AnswersRibbon(Narrow(id)) ? BuildRibbon().release() : MakeBstr(L"").release();
     return S_OK;
   });
 }
 
-// The same document for every ribbon the host asks about; "add nothing" is an empty string.
+// The same document for every ribbon the host answers; "add nothing" is an empty string.
 unique_bstr Connect::BuildRibbon() {
   const auto store = OpenUserSettingsStore();
   std::optional<DispatchHost> host;

@@ -22,6 +22,9 @@ struct AddinUnderTest {
 void CheckRegistration(CheckList& checks, const AddinUnderTest& addin);
 void CheckClassObject(CheckList& checks, const AddinUnderTest& addin);
 
+// A start as Office makes it, timed and reported, its calls into the host counted.
+void CheckStartCost(CheckList& checks, const AddinUnderTest& addin);
+
 // GetCustomUI for every prepared settings case, and before any connection.
 void CheckRibbonCases(CheckList& checks, const AddinUnderTest& addin);
 void CheckUnconnected(CheckList& checks, const AddinUnderTest& addin);

@@ -106,6 +106,7 @@ int Run(int argc, wchar_t** argv) {
   }
 
   CheckRegistration(checks, addin);
+  CheckStartCost(checks, addin);  // first, as a host's start comes first
   CheckClassObject(checks, addin);
   CheckRibbonCases(checks, addin);
   CheckOfficeVersions(checks, addin);

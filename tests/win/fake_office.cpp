@@ -68,6 +68,7 @@ HRESULT FakeDispatch::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS
     return DISP_E_UNKNOWNINTERFACE;
   if (!params)
     return E_POINTER;
+  ++calls;
   return Call(id, flags, *params, result, exception);
 }
 

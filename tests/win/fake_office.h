@@ -31,6 +31,7 @@ class FakeDispatch : public IDispatch {
   LONG borrowed() const { return references_ - 1; }
 
   int lookups = 0;  // GetIDsOfNames calls
+  int calls = 0;    // Invoke calls
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override;

@@ -6,11 +6,21 @@
 namespace trelvane::wintest {
 namespace {
 
-// What GetCustomUI must give for one case, whatever the RibbonID.
+// RibbonIDs besides the main window's: none, a null BSTR, and two of Outlook's other windows.
+constexpr const wchar_t* kOtherRibbonIds[] = {L"", nullptr, L"Microsoft.Outlook.Mail.Compose",
+                                              L"Microsoft.Outlook.Mail.Read"};
+
+// What GetCustomUI must give for one case and RibbonID: the case's document or failure, or for
+// a ribbon the add-in is not for, the empty string whatever the case.
 std::string Mismatch(const CustomUi& answer, const RibbonCase& ribbon_case,
-                     const std::wstring& expected) {
+                     const std::wstring& expected, bool answered) {
   if (answer.out_untouched)
     return "the out parameter was left as it was";
+  if (!answered) {
+    if (answer.hr != S_OK)
+      return "got " + Hex(answer.hr) + " for another window's ribbon, expected S_OK";
+    return answer.text.empty() ? std::string() : "a document for another window's ribbon";
+  }
   if (ribbon_case.failure) {
     if (answer.hr != *ribbon_case.failure)
       return "got " + Hex(answer.hr) + ", expected " + Hex(*ribbon_case.failure);
@@ -44,9 +54,7 @@ void CheckRibbonCases(CheckList& checks, const AddinUnderTest& addin) {
   if (!checks.Expect(!cases.empty(), "the settings cases are there", error))
     return;
 
-  // The host's own ID, none, a null BSTR and another host's: the same document for all.
-  const wchar_t* const ribbon_ids[] = {addin.expected.ribbon_id, L"", nullptr,
-                                       L"Microsoft.Outlook.Mail.Read"};
+  // The same document for every RibbonID, or (Outlook) for the main window's alone.
   for (const RibbonCase& ribbon_case : cases) {
     const std::string name = "case " + Utf8(ribbon_case.name);
     ApplySettings(checks, ribbon_case);
@@ -68,18 +76,28 @@ void CheckRibbonCases(CheckList& checks, const AddinUnderTest& addin) {
         continue;
       checks.ExpectHr(ConnectAddin(object.get(), &application), S_OK, name + ": OnConnection");
       std::string problem;
-      for (const wchar_t* ribbon_id : ribbon_ids) {
+      const auto ask = [&](const wchar_t* ribbon_id, bool answered) {
         const CustomUi answer = GetCustomUi(object.get(), ribbon_id);
-        const std::string mismatch = Mismatch(answer, ribbon_case, expected);
+        const std::string mismatch = Mismatch(answer, ribbon_case, expected, answered);
         if (!mismatch.empty() && problem.empty()) {
           problem = "RibbonID \"" + Utf8(ribbon_id ? ribbon_id : L"(null)") + "\": " + mismatch;
         }
-      }
+      };
+      ask(addin.expected.ribbon_id, true);
+      const int host_calls = application.calls;
+      for (const wchar_t* ribbon_id : kOtherRibbonIds)
+        ask(ribbon_id, !addin.expected.other_ribbons_empty);
+      if (addin.expected.other_ribbons_empty && application.calls != host_calls && problem.empty())
+        problem = "the other windows' ribbons called into the host";
       checks.Expect(problem.empty(),
-                    name + (ribbon_case.failure ? ": GetCustomUI fails with " +
-                                                      Hex(*ribbon_case.failure) + ", no string"
-                            : expected.empty() ? ": GetCustomUI gives the empty string"
-                                               : ": GetCustomUI gives trelvane-ribbon's document"),
+                    name +
+                        (ribbon_case.failure ? ": GetCustomUI fails with " +
+                                                   Hex(*ribbon_case.failure) + ", no string"
+                         : expected.empty() ? ": GetCustomUI gives the empty string"
+                                            : ": GetCustomUI gives trelvane-ribbon's document") +
+                        (addin.expected.other_ribbons_empty
+                             ? " for the main window, the other windows the empty string"
+                             : " for every RibbonID"),
                     problem);
     }
     checks.Expect(application.borrowed() == 0 && window.borrowed() == 0,

@@ -33,6 +33,7 @@
 #include "core/win/office_interfaces.h"
 #include "core/win/registration.h"
 #include "core/win/unique_handle.h"
+#include "tests/win/addin_expectations.h"
 #include "tests/win/check.h"
 #include "tests/win/fake_office.h"
 #include "tests/win/gui_probe.h"
@@ -44,7 +45,8 @@ namespace trelvane::wintest {
 namespace {
 
 constexpr const win::AddinDefinition* kAddins[] = {&win::kExcelTrelvane, &win::kWordTrelvane,
-                                                   &win::kPPTTrelvane, &win::kAccessTrelvane};
+                                                   &win::kPPTTrelvane, &win::kAccessTrelvane,
+                                                   &win::kOutlookTrelvane};
 constexpr REGSAM kOwnView = sizeof(void*) == 8 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
 constexpr wchar_t kUninstallKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Trelvane";
@@ -147,14 +149,15 @@ bool LoadsAndAnswers(const std::wstring& path, const win::AddinDefinition& addin
     HRESULT hr = get ? get(addin.clsid, IID_IClassFactory, factory.put_void()) : E_NOINTERFACE;
     if (SUCCEEDED(hr))
       hr = factory->CreateInstance(nullptr, IID_IDispatch, object.put_void());
+    // The host as the test host plays it, asking for its main window's ribbon.
+    const AddinExpectation* host = FindExpectation(addin.prog_id);
     FakeWindow window(false);
     FakeCommandBars bars;
-    FakeApplication application(std::wstring(L"Microsoft ") + addin.office_application, &window,
-                                &bars);
+    FakeApplication application(host ? host->application_name : L"", &window, &bars);
     if (SUCCEEDED(hr))
       hr = ConnectAddin(object.get(), &application);
     if (SUCCEEDED(hr)) {
-      const CustomUi document = GetCustomUi(object.get(), L"");
+      const CustomUi document = GetCustomUi(object.get(), host ? host->ribbon_id : L"");
       answered = document.hr == S_OK && document.text.starts_with(L"<customUI xmlns=");
       detail = Hex(document.hr) + ", " + std::to_string(document.text.size()) + " characters";
     } else {
@@ -172,7 +175,7 @@ int CheckInstalled() {
     return checks.Finish();
   std::string versions;
   for (const wchar_t* file : {L"Trelvane.exe", L"ExcelTrelvane.dll", L"WordTrelvane.dll",
-                              L"PPTTrelvane.dll", L"AccessTrelvane.dll"}) {
+                              L"PPTTrelvane.dll", L"AccessTrelvane.dll", L"OutlookTrelvane.dll"}) {
     if (FileVersion(folder + L"\\" + file) != TRELVANE_VERSION_TEXT)
       versions += Utf8(file) + " " + Utf8(FileVersion(folder + L"\\" + file)) + " ";
   }

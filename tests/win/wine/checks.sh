@@ -8,7 +8,7 @@
 # name|host name ("-": the real host's)|expectation ("document" or the add-in's HRESULT)|settings
 all_tabs="Home=1;Insert=1;Page Layout=1;References=1;Mailings=1;Review=1;View=1;Developer=1"
 all_tabs+=";Formulas=1;Data=1;Design=1;Animations=1;Slide Show=1;Format=1;Create=1"
-all_tabs+=";External Data=1;Database Tools=1"
+all_tabs+=";External Data=1;Database Tools=1;Send / Receive=1;Folder=1;Add-ins=1"
 cases=(
   "defaults|-|document|"
   "all-off|-|document|All=0"
@@ -94,7 +94,7 @@ prepare_content_requests() {
 # Every host's cases, and Access's content requests, for the add-in checks that follow.
 check_ribbon_cases() {
   local host
-  for host in excel word powerpoint access; do
+  for host in excel word powerpoint access outlook; do
     prepare_cases "$host"
     prepare_versions "$host"
   done

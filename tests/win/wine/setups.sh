@@ -108,7 +108,7 @@ check_setup_upgrade() {
   # A real Office machine has these parents; the user's settings are there from before.
   wine reg add 'HKCU\Software\Classes\CLSID' /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /f >/dev/null 2>&1
-  for app in Excel Word PowerPoint Access; do
+  for app in Excel Word PowerPoint Access Outlook; do
     wine reg add "HKCU\\Software\\Microsoft\\Office\\$app\\AddIns" /f >/dev/null 2>&1
   done
   wine reg add "$settings" /v Classic /d 1 /f >/dev/null 2>&1
@@ -125,7 +125,7 @@ check_setup_upgrade() {
   local listed
   listed=$(cd "$folder" 2>/dev/null && ls | tr '\n' ' ')
   if [ $rc -eq 0 ] && [ "$(reg_data "$uninstall_key" DisplayVersion)" = 7.0.0 ] &&
-     [ "$listed" = "AccessTrelvane.dll ExcelTrelvane.dll HAND-M.CUR PPTTrelvane.dll Trelvane.exe Uninstall.exe WordTrelvane.dll " ]; then
+     [ "$listed" = "AccessTrelvane.dll ExcelTrelvane.dll HAND-M.CUR OutlookTrelvane.dll PPTTrelvane.dll Trelvane.exe Uninstall.exe WordTrelvane.dll " ]; then
     pass "7.0.0 replaces 6.9.0 in place: its files and nothing else in %LOCALAPPDATA%\\Programs\\Trelvane"
   else
     fail "upgrading to 7.0.0 exited $rc, version $(reg_data "$uninstall_key" DisplayVersion), files: $listed"
