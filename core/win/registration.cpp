@@ -49,6 +49,13 @@ void RemoveClass(const ServerRegistration& server, const RegistryPlace& classes,
     DeleteTree(prog_id, places.own_view);
 }
 
+void WriteAddinKey(const ServerRegistration& server, const RegistrationPlaces& places) {
+  const unique_hkey addin = CreateKey(AddinKey(server, places), places.own_view);
+  SetString(addin.get(), L"FriendlyName", server.friendly_name);
+  SetString(addin.get(), L"Description", server.description);
+  SetDword(addin.get(), L"LoadBehavior", 3);  // load at host start-up
+}
+
 bool ClassRegisteredAnywhere(const ServerRegistration& server, const RegistrationPlaces& places) {
   for (const RegistryPlace* classes : {&places.machine_classes, &places.user_classes}) {
     const RegistryPlace class_key = classes->Below(ClassKey(server));
@@ -69,6 +76,13 @@ RegistrationPlaces StandardPlaces() {
       .own_view = k64Bit ? KEY_WOW64_64KEY : KEY_WOW64_32KEY,
       .other_view = k64Bit ? KEY_WOW64_32KEY : KEY_WOW64_64KEY,
   };
+}
+
+RegistrationPlaces PlacesOfView(REGSAM view) {
+  RegistrationPlaces places = StandardPlaces();
+  places.own_view = view;
+  places.other_view = view == KEY_WOW64_64KEY ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+  return places;
 }
 
 ServerRegistration DescribeServer(const AddinIdentity& addin) {
@@ -93,11 +107,16 @@ ClassScope RegisterServer(const ServerRegistration& server, const RegistrationPl
     WriteClass(server, places.user_classes, places.own_view);
     scope = ClassScope::kUser;
   }
-  const unique_hkey addin = CreateKey(AddinKey(server, places), places.own_view);
-  SetString(addin.get(), L"FriendlyName", server.friendly_name);
-  SetString(addin.get(), L"Description", server.description);
-  SetDword(addin.get(), L"LoadBehavior", 3);  // load at host start-up
+  WriteAddinKey(server, places);
   return scope;
+}
+
+void RegisterForUser(const ServerRegistration& server, const RegistrationPlaces& places,
+                     bool machine_too) {
+  WriteClass(server, places.user_classes, places.own_view);
+  if (machine_too)
+    WriteClass(server, places.machine_classes, places.own_view);
+  WriteAddinKey(server, places);
 }
 
 void UnregisterServer(const ServerRegistration& server, const RegistrationPlaces& places) {
