@@ -11,6 +11,10 @@ set(TRELVANE_ADDINS
   "AccessTrelvane|Access|C4B2A3C9-E909-4B5C-BBDE-28F7DCD4A115"
 )
 
+# The package's upgrade code: every version of the package, for 64-bit and 32-bit Windows alike,
+# carries it, so that each replaces the one installed. Fixed for good.
+set(TRELVANE_UPGRADE_CODE "7C1E5A0B-3F64-4D2A-9B8E-5D0F2A6C4E19")
+
 # trelvane_addin_fields(<line> <prefix>) sets <prefix>_NAME, _OFFICE, _CLSID, _PROG_ID,
 # _PRODUCT (the product name: "Excel 2010 Trelvane", also the host's friendly name) and
 # _DESCRIPTION in the caller's scope.
