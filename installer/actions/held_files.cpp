@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
-#include <tlhelp32.h>
+#include <psapi.h>
+
+#include <algorithm>
 
 #include "core/addin_table.h"
 #include "core/win/unique_handle.h"
@@ -12,6 +14,7 @@ namespace trelvane::setup {
 namespace {
 
 using win::unique_file;
+using win::unique_handle;
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {
   return ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
@@ -24,26 +27,33 @@ bool Held(const std::wstring& path) {
   return !file && ::GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
-// The running program that has `path` loaded, as its executable or as a module of either
-// bitness; empty when none can be seen (another user's, or no access).
+// The running program that has `path` loaded, as a module of either bitness; empty when none can
+// be seen (another user's, or no access).
 std::wstring Holder(const std::wstring& path) {
-  const unique_file processes(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  PROCESSENTRY32W process = {};
-  process.dwSize = sizeof process;
-  if (!processes || !::Process32FirstW(processes.get(), &process))
+  std::vector<DWORD> ids(4096);
+  DWORD bytes = 0;
+  if (!::EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &bytes))
     return {};
-  do {
-    const unique_file modules(
-        ::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, process.th32ProcessID));
-    MODULEENTRY32W module = {};
-    module.dwSize = sizeof module;
-    if (!modules || !::Module32FirstW(modules.get(), &module))
+  ids.resize(bytes / sizeof(DWORD));
+  for (const DWORD id : ids) {
+    const unique_handle process(
+        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id));
+    HMODULE modules[1024];
+    DWORD needed = 0;
+    if (!process ||
+        !::EnumProcessModulesEx(process.get(), modules, sizeof modules, &needed, LIST_MODULES_ALL))
       continue;
-    do {
-      if (SamePath(module.szExePath, path))
-        return process.szExeFile;
-    } while (::Module32NextW(modules.get(), &module));
-  } while (::Process32NextW(processes.get(), &process));
+    const DWORD count = std::min<DWORD>(needed / sizeof(HMODULE), 1024);
+    for (DWORD i = 0; i < count; ++i) {
+      wchar_t module[MAX_PATH] = {};
+      if (::GetModuleFileNameExW(process.get(), modules[i], module, MAX_PATH) &&
+          SamePath(module, path)) {
+        wchar_t name[MAX_PATH] = {};
+        ::GetModuleBaseNameW(process.get(), nullptr, name, MAX_PATH);
+        return name;
+      }
+    }
+  }
   return {};
 }
 

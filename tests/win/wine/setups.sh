@@ -8,12 +8,12 @@
 # check.sh.
 
 # What a registry snapshot leaves out: Wine's own state (its settings, the session's environment,
-# the display driver's and display adapter's keys) and Windows Installer's own records of
+# the display driver's and display adapter's keys, its services' counter) and Windows Installer's own records of
 # installed products, which msiexec keeps and empties itself (Wine keeps a per-user product's
 # under HKCU\Software\Microsoft\Installer and HKLM ...\CurrentVersion\Installer, and leaves the
 # emptied keys there).
 snapshot_ignored='^\[HKEY_CURRENT_USER\\(Software\\Wine|Volatile Environment|Software\\Microsoft\\Installer)'
-snapshot_ignored+='|^\[HKEY_LOCAL_MACHINE\\(System\\CurrentControlSet\\Control\\(Video|Class\\\{4D36E968-E325-11CE-BFC1-08002BE10318\})'
+snapshot_ignored+='|^\[HKEY_LOCAL_MACHINE\\(System\\CurrentControlSet\\Control\\(Video|ServiceCurrent|Class\\\{4D36E968-E325-11CE-BFC1-08002BE10318\})'
 snapshot_ignored+='|Software\\Microsoft\\Windows\\CurrentVersion\\Installer|Software\\Classes\\Installer)'
 
 package_vars() {
@@ -377,11 +377,13 @@ check_setup_held_addin() {
       holder=$checks64 loader=$wine64_loader
     fi
     rm -f "$case_dir/release"
-    "$loader" "$holder" hold "$(windows_path "$folder/$file")" "$(windows_path "$case_dir/release")" \
+    # By its path on C:, as Office has it (the same file on Z: would be another name).
+    "$loader" "$holder" hold "C:\\users\\$(basename "$profile")\\AppData\\Local\\Programs\\Trelvane\\${file//\//\\}" \
+      "$(windows_path "$case_dir/release")" \
       >"$case_dir/hold.log" 2>&1 &
     local holding=$!
     for _ in $(seq 1 300); do grep -q holding "$case_dir/hold.log" 2>/dev/null && break; sleep 0.1; done
-    log="$case_dir/uninstall-held.log"
+    log="$case_dir/uninstall-held-$bits.log"
     rc=$(run_code msiexec /x "$(windows_path "$package")" /qn '/l*v' "$(windows_path "$log")")
     snapshot held
     if [ "$rc" = 1602 ] && grep -a -q "setup-checks.exe is using $(basename "$file")" "$log"; then
