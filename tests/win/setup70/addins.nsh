@@ -1,5 +1,6 @@
-; Generated from cmake/TrelvaneAddins.cmake: the add-ins' keys, as their own
-; registration writes them for the current user. Do not edit.
+; 7.0.0's include, as cmake/TrelvaneAddins.cmake generated it for 7.0.0's setups: the add-ins'
+; keys, as their own registration writes them for the current user. Kept as it was, so that the
+; tests install what 7.0.0 installed.
 
 !macro TrelvaneRegisterAddins FOLDER
   WriteRegStr HKCU "Software\Classes\CLSID\{E45C63E8-2FF1-4F13-A3F9-0432667993BF}" "" "Excel 2010 Trelvane"
