@@ -1,74 +1,57 @@
 #include "configurator/addin_registration.h"
 
-#include <array>
 #include <string>
 #include <string_view>
+
+#include "configurator/hosts.h"
 
 namespace trelvane::configurator {
 namespace {
 
-struct HostAddin {
-  HostOption host;
-  std::string_view file;         // beside the configurator, without ".dll"; also the ProgID's stem
-  std::string_view office_name;  // the host's key under Software\Microsoft\Office
+struct BuildPlace {
+  AddinBuild build;
+  std::string_view folder;  // below the program's folder
 };
 
-constexpr std::array<HostAddin, 4> kAddins = {{
-    {HostOption::kWord, "WordTrelvane", "Word"},
-    {HostOption::kExcel, "ExcelTrelvane", "Excel"},
-    {HostOption::kAccess, "AccessTrelvane", "Access"},
-    {HostOption::kPowerPoint, "PPTTrelvane", "PowerPoint"},
-}};
+constexpr BuildPlace kBuilds[] = {{AddinBuild::k32Bit, ""}, {AddinBuild::k64Bit, "\\x64"}};
 
-const HostAddin* AddinOf(HostOption host) {
-  for (const HostAddin& addin : kAddins) {
-    if (addin.host == host)
+std::string FileOf(const Seams& seams, const AddinEntry& addin, const BuildPlace& place) {
+  std::string file = seams.files.ProgramFolder();
+  file += place.folder;
+  file += '\\';
+  file += addin.name;
+  file += ".dll";
+  return file;
+}
+
+}  // namespace
+
+const AddinEntry* AddinOf(HostOption host) {
+  if (!IsHost(host))
+    return nullptr;
+  for (const AddinEntry& addin : kAddinTable) {
+    if (addin.office_application == ChoiceOf(host).office)
       return &addin;
   }
   return nullptr;
 }
 
-// The tool's switches, then the file's path in quotes, since a folder may hold blanks.
-void StartRegistrationTool(const Seams& seams, const SelectedHost& selected,
-                           std::string_view switches) {
-  const HostAddin* addin = AddinOf(selected());
-  if (!addin)
-    return;
-  std::string command = "regsvr32 ";
-  command += switches;
-  command += " \"";
-  command += seams.files.ProgramFolder();
-  command += '\\';
-  command += addin->file;
-  command += ".dll\"";
-  seams.launcher.StartMinimized(command);
-}
-
-std::string AddinsKey(const HostAddin& addin) {
-  std::string key = "Software\\Microsoft\\Office\\";
-  key += addin.office_name;
-  key += "\\AddIns";
-  return key;
-}
-
-std::string ProgId(const HostAddin& addin) {
-  std::string id(addin.file);
-  id += ".Connect";
-  return id;
-}
-
-}  // namespace
-
 void RegisterAddin(const Seams& seams, const SelectedHost& selected) {
-  StartRegistrationTool(seams, selected, "/s");
-  if (const HostAddin* addin = AddinOf(selected()))
-    seams.registry.CreateKey(AddinsKey(*addin) + '\\' + ProgId(*addin));
+  for (const BuildPlace& place : kBuilds) {
+    const AddinEntry* addin = AddinOf(selected());
+    if (!addin)
+      return;
+    const std::string file = FileOf(seams, *addin, place);
+    if (seams.files.FileExists(file))
+      seams.registry.Register(*addin, place.build, file);
+  }
 }
 
 void UnregisterAddin(const Seams& seams, const SelectedHost& selected) {
-  StartRegistrationTool(seams, selected, "/u /s");
-  if (const HostAddin* addin = AddinOf(selected()))
-    seams.registry.DeleteSubkey(AddinsKey(*addin), ProgId(*addin));
+  for (const BuildPlace& place : kBuilds) {
+    if (const AddinEntry* addin = AddinOf(selected()))
+      seams.registry.Unregister(*addin, place.build);
+  }
 }
 
 }  // namespace trelvane::configurator

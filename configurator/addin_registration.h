@@ -1,6 +1,8 @@
-// Registering and unregistering the selected host's add-in when OK is pressed: the Windows
-// registration tool on the add-in file beside the configurator, then the host's add-in key
-// under HKEY_LOCAL_MACHINE. Nothing is examined or reported; the tool is not waited for.
+// Registering and unregistering the selected host's add-in when OK is pressed, for the current
+// user, in both registry views: each build of the add-in that the program's folder holds (the
+// 32-bit one beside the configurator, the 64-bit one in x64\) is registered in its own view, as
+// the package registers them; no registration tool and no process of the other bitness is
+// needed. A refusal of the registry is the step's failure, which the options window reports.
 #pragma once
 
 #include <functional>
@@ -13,12 +15,14 @@ namespace trelvane::configurator {
 // Asked afresh by each step, so that each step acts on the host selected when it runs.
 using SelectedHost = std::function<HostOption()>;
 
-// "regsvr32 /s" on the add-in file, then the host's add-in key (its AddIns key and the
-// ProgID) is created.
+// Each build whose file is there, registered in its view; a build that is missing is left out
+// (the 32-bit Windows package has no x64 folder), and with none there nothing is registered.
 void RegisterAddin(const Seams& seams, const SelectedHost& selected);
 
-// "regsvr32 /u /s" on the add-in file, then the ProgID's key is deleted from the host's AddIns
-// key. Harmless when the add-in is not registered.
+// Both views, whatever the folder holds. Harmless when the add-in is not registered.
 void UnregisterAddin(const Seams& seams, const SelectedHost& selected);
+
+// The add-in of the host, from the add-ins' table; null for none.
+const AddinEntry* AddinOf(HostOption host);
 
 }  // namespace trelvane::configurator

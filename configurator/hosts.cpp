@@ -9,10 +9,11 @@ namespace trelvane::configurator {
 namespace {
 
 constexpr HostChoice kChoices[] = {
-    {HostOption::kWord, " Word", "Word.Application", word::kTabs},
-    {HostOption::kExcel, "Excel", "Excel.Application", excel::kTabs},
-    {HostOption::kAccess, "Access", "Access.Application", access::kTabs},
-    {HostOption::kPowerPoint, "PowerPoint", "PowerPoint.Application", powerpoint::kTabs},
+    {HostOption::kWord, " Word", "Word.Application", "Word", word::kTabs},
+    {HostOption::kExcel, "Excel", "Excel.Application", "Excel", excel::kTabs},
+    {HostOption::kAccess, "Access", "Access.Application", "Access", access::kTabs},
+    {HostOption::kPowerPoint, "PowerPoint", "PowerPoint.Application", "PowerPoint",
+     powerpoint::kTabs},
 };
 
 }  // namespace

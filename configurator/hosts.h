@@ -1,6 +1,6 @@
 // The four Office hosts as the configurator offers them: the option's caption, the automation
-// class that tells whether the host is installed, and the host's built-in tabs, which are the
-// tab boxes shown while it is chosen.
+// class that tells whether the host is installed, the host's name among the add-ins, and its
+// built-in tabs, which are the tab boxes shown while it is chosen.
 #pragma once
 
 #include <span>
@@ -17,6 +17,8 @@ struct HostChoice {
   HostOption host;
   std::string_view caption;  // " Word" (leading blank), "Excel", "Access", "PowerPoint"
   std::string_view prog_id;  // "Word.Application", ...
+  std::string_view
+      office;  // its key under Software\Microsoft\Office, as the add-ins' table names it
   std::span<const HostTab> tabs;
 };
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/addin_table.h"
 #include "core/settings_store.h"
 
 namespace trelvane::configurator {
@@ -21,28 +22,30 @@ class FileSystem {
   virtual bool FileExists(std::string_view path) = 0;
 };
 
-// Other programs, started and not waited for. Neither reports anything: a program that cannot
-// be started is not noticed.
+// Other programs, started and not waited for. A program that cannot be started is not noticed.
 class ProgramLauncher {
  public:
   virtual ~ProgramLauncher() = default;
-  // Starts `command_line` (the registration tool's) minimised, with focus.
-  virtual void StartMinimized(std::string_view command_line) = 0;
   // Asks the shell to open `name` ("WINWORD") with its default verb, no parameters, the
   // program folder as working directory, a normal window, the options window as owner.
   virtual void OpenWithShell(std::string_view name) = 0;
 };
 
-// Keys under HKEY_LOCAL_MACHINE, opened with all access. Nothing is reported: where the user
-// may not write there, nothing happens.
-class MachineRegistry {
+// The builds of an add-in: the 32-bit one in the program's folder, the 64-bit one in its x64
+// folder, each registered in the registry view of its own bitness.
+enum class AddinBuild { k32Bit, k64Bit };
+
+// The add-ins' registration for the current user, the same keys the package writes. Each call
+// throws BuildFailure when the registry refuses.
+class AddinRegistry {
  public:
-  virtual ~MachineRegistry() = default;
-  // Creates (or opens) the key and closes it at once.
-  virtual void CreateKey(std::string_view path) = 0;
-  // Creates (or opens) `parent`, deletes its subkey `name` with its values (not a subkey that
-  // has subkeys of its own), closes `parent`.
-  virtual void DeleteSubkey(std::string_view parent, std::string_view name) = 0;
+  virtual ~AddinRegistry() = default;
+  // `file` (the build's DLL) as the add-in's server in the build's view, its ProgID and the
+  // host's add-in key, which loads it at start-up.
+  virtual void Register(const AddinEntry& addin, AddinBuild build, std::string_view file) = 0;
+  // The add-in's class in the build's view goes; its ProgID and the host's add-in key go with
+  // the last class. Nothing registered is no failure.
+  virtual void Unregister(const AddinEntry& addin, AddinBuild build) = 0;
 };
 
 // Where the Office hosts' automation classes are registered. Looking never starts a host.
@@ -85,7 +88,7 @@ struct Seams {
   SettingsStore& store;
   FileSystem& files;
   ProgramLauncher& launcher;
-  MachineRegistry& registry;
+  AddinRegistry& registry;
   HostProbes& probes;
   MessageBoxes& messages;
   WindowSurface& window;

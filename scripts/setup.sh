@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing Trelvane need.
 #   scripts/setup.sh           native build: compiler, CMake, GoogleTest, Google Benchmark, schema check
-#   scripts/setup.sh --windows also the mingw-w64 cross compilers, Wine (32- and 64-bit), Xvfb and
-#                              the Arial-metric fonts the configurator's window is laid out for
+#   scripts/setup.sh --windows also the mingw-w64 cross compilers, Wine (32- and 64-bit), Xvfb,
+#                              the Arial-metric fonts the configurator's window is laid out for,
+#                              wixl and msitools (the package) and NSIS (7.0.0's setups, which
+#                              the tests upgrade from)
 # Does nothing when everything is already installed; needs root (or sudo) otherwise.
 set -euo pipefail
 
 native=(g++ make cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
         python3 python3-xmlschema)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
-         wine wine32:i386 wine64 xvfb xdotool x11-utils fonts-liberation nsis locales)
+         wine wine32:i386 wine64 xvfb xdotool x11-utils fonts-liberation nsis wixl msitools
+         locales)
 
 want=("${native[@]}")
 with_windows=0

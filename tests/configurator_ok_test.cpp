@@ -15,8 +15,10 @@ using testing::Log;
 
 class ConfiguratorOkTest : public ::testing::Test {
  protected:
-  // Loads a window, selects `host` and forgets what that logged.
+  // Lays out both builds of every add-in, loads a window, selects `host` and forgets what that
+  // logged.
   OptionsWindow& Open(HostOption host) {
+    world_.InstallAddins();
     window_.emplace(world_.seams());
     EXPECT_TRUE(window_->Load());
     window_->ClickOption(host);
@@ -44,8 +46,10 @@ TEST_F(ConfiguratorOkTest, OkStoresEveryBoxRegistersTheAddinStartsTheHostAndClos
             (Log{"write Classic=1", "write Left=1", "write All=1", "write Home=0", "write Insert=0",
                  "write Page Layout=0", "write References=0", "write Mailings=0", "write Review=1",
                  "write View=0", "write Developer=0", "write Hide built-in Tabs=1",
-                 "start regsvr32 /s \"C:\\Program Files\\Marrowick Trelvane\\WordTrelvane.dll\"",
-                 "create Software\\Microsoft\\Office\\Word\\AddIns\\WordTrelvane.Connect",
+                 "register WordTrelvane.Connect 32-bit C:\\Program Files\\Marrowick "
+                 "Trelvane\\WordTrelvane.dll",
+                 "register WordTrelvane.Connect 64-bit C:\\Program Files\\Marrowick "
+                 "Trelvane\\x64\\WordTrelvane.dll",
                  "shell WINWORD", "close"}));
   EXPECT_TRUE(window.closed());
   EXPECT_TRUE(world_.messages.empty());
@@ -115,33 +119,58 @@ TEST_F(ConfiguratorOkTest, HidingEveryTabOfTheChosenHostMakesItsRibbonStartFromS
   }
 }
 
+// Each host's own add-in, from the add-ins' table, both builds from a folder with blanks.
 TEST_F(ConfiguratorOkTest, EachHostRegistersItsOwnAddinAndStartsItsOwnProgram) {
   world_.folder = "E:\\a b\\  c";
-  for (const auto& [host, file, key, program] :
-       {std::tuple{HostOption::kExcel, "ExcelTrelvane", "Excel\\AddIns\\ExcelTrelvane", "Excel"},
-        {HostOption::kAccess, "AccessTrelvane", "Access\\AddIns\\AccessTrelvane", "MSACCESS"},
-        {HostOption::kPowerPoint, "PPTTrelvane", "PowerPoint\\AddIns\\PPTTrelvane", "POWERPNT"}}) {
+  for (const auto& [host, file, program] :
+       {std::tuple{HostOption::kExcel, "ExcelTrelvane", "Excel"},
+        {HostOption::kAccess, "AccessTrelvane", "MSACCESS"},
+        {HostOption::kPowerPoint, "PPTTrelvane", "POWERPNT"}}) {
     Open(host).ClickOk();
-    const std::string full_key = std::string("Software\\Microsoft\\Office\\") + key + ".Connect";
-    EXPECT_EQ(Actions(), (Log{std::string("start regsvr32 /s \"E:\\a b\\  c\\") + file + ".dll\"",
-                              "create " + full_key, std::string("shell ") + program, "close"}));
-    EXPECT_TRUE(world_.registry_keys.contains(full_key));
+    const std::string prog_id = Join(file, ".Connect");
+    EXPECT_EQ(Actions(),
+              (Log{Join("register ", prog_id, " 32-bit E:\\a b\\  c\\", file, ".dll"),
+                   Join("register ", prog_id, " 64-bit E:\\a b\\  c\\x64\\", file, ".dll"),
+                   Join("shell ", program), "close"}));
+    EXPECT_TRUE(world_.registered.contains(Join(prog_id, " 32-bit")));
+    EXPECT_TRUE(world_.registered.contains(Join(prog_id, " 64-bit")));
   }
 }
 
+// A build the folder lacks is not registered: the 32-bit Windows package has no x64 folder.
+// With neither build there, nothing is registered and nothing is reported.
+TEST_F(ConfiguratorOkTest, OnlyTheBuildsTheFolderHoldsAreRegistered) {
+  world_.InstallAddins();
+  world_.files.erase("C:\\Program Files\\Marrowick Trelvane\\x64\\ExcelTrelvane.dll");
+  window_.emplace(world_.seams());
+  ASSERT_TRUE(window_->Load());
+  window_->ClickOption(HostOption::kExcel);
+  world_.log.clear();
+  window_->ClickOk();
+  EXPECT_EQ(world_.Logged("register"),
+            Log{"register ExcelTrelvane.Connect 32-bit C:\\Program Files\\Marrowick "
+                "Trelvane\\ExcelTrelvane.dll"});
+
+  world_.files.erase("C:\\Program Files\\Marrowick Trelvane\\ExcelTrelvane.dll");
+  window_.emplace(world_.seams());
+  ASSERT_TRUE(window_->Load());
+  world_.log.clear();
+  window_->ClickOk();
+  EXPECT_TRUE(world_.Logged("register").empty());
+  EXPECT_EQ(Actions(), (Log{"shell Excel", "close"}));
+  EXPECT_TRUE(world_.messages.empty());
+}
+
 TEST_F(ConfiguratorOkTest, WithTheClassicBoxClearedOkUnregistersTwiceQuietlyAndStartsTheHost) {
-  const std::string key = "Software\\Microsoft\\Office\\PowerPoint\\AddIns\\PPTTrelvane.Connect";
-  world_.registry_keys = {key};
-  const Log unregister = {
-      "start regsvr32 /u /s \"C:\\Program Files\\Marrowick Trelvane\\PPTTrelvane.dll\"",
-      "delete Software\\Microsoft\\Office\\PowerPoint\\AddIns | PPTTrelvane.Connect",
-      "shell POWERPNT", "close"};
+  world_.registered = {"PPTTrelvane.Connect 32-bit", "PPTTrelvane.Connect 64-bit"};
+  const Log unregister = {"unregister PPTTrelvane.Connect 32-bit",
+                          "unregister PPTTrelvane.Connect 64-bit", "shell POWERPNT", "close"};
   OptionsWindow& window = Open(HostOption::kPowerPoint);
   window.ClickBox(0);
   window.ClickOk();
   EXPECT_EQ(world_.Logged("write Classic"), Log{"write Classic=0"});
   EXPECT_EQ(Actions(), unregister);
-  EXPECT_FALSE(world_.registry_keys.contains(key));
+  EXPECT_TRUE(world_.registered.empty());
 
   Open(HostOption::kPowerPoint).ClickOk();  // "Classic" = 0 keeps box 0 cleared
   EXPECT_EQ(Actions(), unregister);
@@ -149,14 +178,15 @@ TEST_F(ConfiguratorOkTest, WithTheClassicBoxClearedOkUnregistersTwiceQuietlyAndS
 }
 
 TEST_F(ConfiguratorOkTest, AFailingStepOfOkIsReportedAndOkGoesOnWithTheNext) {
-  world_.failing = {"write Left", "write Review", "start", "shell", "close"};
+  world_.failing = {"write Left", "write Review", "register", "shell", "close"};
   OptionsWindow& window = Open(HostOption::kWord);
   window.ClickOk();
   EXPECT_EQ(world_.Reports(),
             (Log{"PushButton2_Click 102", "PushButton2_Click 108", "PushButton2_Click 112",
                  "PushButton2_Click 118", "PushButton2_Click 132"}));
   EXPECT_EQ(world_.Logged("write M"), Log{"write Mailings=0"});
-  EXPECT_TRUE(world_.Logged("create").empty());  // a failed step ends the registration
+  // A refusal in one view ends the registration: the other view is not tried.
+  EXPECT_EQ(world_.Logged("register").size(), 1u);
   EXPECT_FALSE(window.closed());
 }
 

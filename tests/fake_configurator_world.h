@@ -1,5 +1,6 @@
 // Everything outside the configurator's options model, faked: the settings store, the program
-// folder, the launcher, HKEY_LOCAL_MACHINE, the Office probes, message boxes and the window.
+// folder, the launcher, the add-ins' registration, the Office probes, message boxes and the
+// window.
 // Each call is logged in order and any can be told to fail, so that a test sees exactly what a
 // sequence did, and what it did after a failure.
 #pragma once
@@ -41,7 +42,7 @@ inline std::string States(const configurator::OptionsWindow& window) {
 class FakeConfiguratorWorld final : public SettingsStore,
                                     public configurator::FileSystem,
                                     public configurator::ProgramLauncher,
-                                    public configurator::MachineRegistry,
+                                    public configurator::AddinRegistry,
                                     public configurator::HostProbes,
                                     public configurator::MessageBoxes,
                                     public configurator::WindowSurface {
@@ -60,8 +61,16 @@ class FakeConfiguratorWorld final : public SettingsStore,
   };
   std::set<std::string> files = {"C:\\Office\\WINWORD.EXE", "C:\\Office\\EXCEL.EXE",
                                  "C:\\Office\\MSACCESS.EXE", "C:\\Office\\POWERPNT.EXE"};
-  std::set<std::string> failing;  // calls that throw: "centre", "start", "read Option", ...
-  std::set<std::string> registry_keys;
+  // Each add-in's two builds, as the package lays them out in `folder`.
+  void InstallAddins() {
+    for (const AddinEntry& addin : kAddinTable) {
+      files.insert(Join(folder, "\\", addin.name, ".dll"));
+      files.insert(Join(folder, "\\x64\\", addin.name, ".dll"));
+    }
+  }
+  std::set<std::string> failing;  // calls that throw: "centre", "register", "read Option", ...
+  // What is registered: "<ProgID> 32-bit" and "<ProgID> 64-bit".
+  std::set<std::string> registered;
   Log log;
   std::vector<Message> messages;
 
@@ -115,15 +124,15 @@ class FakeConfiguratorWorld final : public SettingsStore,
   }
   std::string ProgramFolder() override { return folder; }
   bool FileExists(std::string_view path) override { return files.contains(std::string(path)); }
-  void StartMinimized(std::string_view line) override { Call("start", Join(" ", line)); }
   void OpenWithShell(std::string_view name) override { Call("shell", Join(" ", name)); }
-  void CreateKey(std::string_view path) override {
-    Call("create", Join(" ", path));
-    registry_keys.insert(std::string(path));
+  void Register(const AddinEntry& addin, configurator::AddinBuild build,
+                std::string_view file) override {
+    Call("register", Join(" ", addin.prog_id, " ", Bits(build), " ", file));
+    registered.insert(Join(addin.prog_id, " ", Bits(build)));
   }
-  void DeleteSubkey(std::string_view parent, std::string_view name) override {
-    Call("delete", Join(" ", parent, " | ", name));
-    registry_keys.erase(Join(parent, "\\", name));
+  void Unregister(const AddinEntry& addin, configurator::AddinBuild build) override {
+    Call("unregister", Join(" ", addin.prog_id, " ", Bits(build)));
+    registered.erase(Join(addin.prog_id, " ", Bits(build)));
   }
   std::vector<std::string> LocalServers(std::string_view prog_id) override {
     Call(Join("probe ", prog_id));
@@ -141,6 +150,9 @@ class FakeConfiguratorWorld final : public SettingsStore,
   void Close() override { Call("close"); }
 
  private:
+  static std::string_view Bits(configurator::AddinBuild build) {
+    return build == configurator::AddinBuild::k64Bit ? "64-bit" : "32-bit";
+  }
   void Call(const std::string& name, const std::string& detail = "") {
     log.push_back(name + detail);
     if (failing.contains(name))

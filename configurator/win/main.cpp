@@ -8,6 +8,7 @@
 
 #include "configurator/options_window.h"
 #include "configurator/win/options_view.h"
+#include "configurator/win/user_addin_registry.h"
 #include "configurator/win/windows_world.h"
 #include "core/user_settings.h"
 
@@ -37,7 +38,7 @@ int Run(HINSTANCE instance) {
   const auto store = OpenUserSettingsStore();
   WindowsFiles files;
   WindowsLauncher launcher(files);
-  WindowsMachineRegistry registry;
+  UserAddinRegistry registry;
   WindowsHostProbes probes;
   WindowsMessageBoxes messages;
   // Windows' UI language: the window and its messages speak it.

@@ -14,20 +14,11 @@ namespace {
 
 using trelvane::win::Narrow;
 using trelvane::win::TryWiden;
-using trelvane::win::unique_handle;
 using trelvane::win::unique_hkey;
 
 // Text from the model is UTF-8; what is not becomes nothing rather than a wrong name.
 std::wstring Wide(std::string_view text) {
   return TryWiden(text).value_or(std::wstring());
-}
-
-std::wstring SystemFolder() {
-  wchar_t folder[MAX_PATH];
-  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH)
-    return {};
-  return std::wstring(folder, length);
 }
 
 // A key's default value as text, environment strings expanded; empty when there is none.
@@ -84,25 +75,6 @@ bool WindowsFiles::FileExists(std::string_view path) {
   return !wide.empty() && ::GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data);
 }
 
-void WindowsLauncher::StartMinimized(std::string_view command_line) {
-  const std::wstring folder = SystemFolder();
-  std::wstring command = Wide(command_line);
-  if (folder.empty() || command.empty())
-    return;
-  const std::wstring tool = folder + L"\\regsvr32.exe";
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWMINIMIZED;
-  PROCESS_INFORMATION process = {};
-  if (::CreateProcessW(tool.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       folder.c_str(), &startup, &process)) {
-    // Not waited for: the handles go at once and the tool runs on by itself.
-    unique_handle thread(process.hThread);
-    unique_handle started(process.hProcess);
-  }
-}
-
 void WindowsLauncher::OpenWithShell(std::string_view name) {
   const std::wstring program = Wide(name);
   const std::wstring folder = Wide(files_.ProgramFolder());
@@ -110,22 +82,6 @@ void WindowsLauncher::OpenWithShell(std::string_view name) {
     return;
   ::ShellExecuteW(owner_, nullptr, program.c_str(), nullptr,
                   folder.empty() ? nullptr : folder.c_str(), SW_SHOWNORMAL);
-}
-
-void WindowsMachineRegistry::CreateKey(std::string_view path) {
-  unique_hkey key;
-  ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                    KEY_ALL_ACCESS, nullptr, key.put(), nullptr);
-}
-
-void WindowsMachineRegistry::DeleteSubkey(std::string_view parent, std::string_view name) {
-  unique_hkey key;
-  if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(parent).c_str(), 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, key.put(),
-                        nullptr) == ERROR_SUCCESS) {
-    // Removes the key with its values; one that still has subkeys stays.
-    ::RegDeleteKeyW(key.get(), Wide(name).c_str());
-  }
 }
 
 std::vector<std::string> WindowsHostProbes::LocalServers(std::string_view prog_id) {

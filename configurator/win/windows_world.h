@@ -1,6 +1,6 @@
-// The configurator's seams on Windows: the program folder and its files, the registration tool
-// and the shell, keys under HKEY_LOCAL_MACHINE, where the Office hosts are registered, and
-// message boxes. None of these reports a failure where the options window reports none.
+// The configurator's seams on Windows: the program folder and its files, the shell, where the
+// Office hosts are registered, and message boxes. None of these reports a failure where the
+// options window reports none. The add-ins' registration is user_addin_registry.h.
 #pragma once
 
 #include <windows.h>
@@ -20,20 +20,11 @@ class WindowsLauncher final : public ProgramLauncher {
   explicit WindowsLauncher(FileSystem& files) : files_(files) {}
   void set_owner(HWND owner) { owner_ = owner; }
 
-  // The registration tool is started by its full path in the system folder, never found
-  // through the current folder or the search path; the command line is passed as it is.
-  void StartMinimized(std::string_view command_line) override;
   void OpenWithShell(std::string_view name) override;
 
  private:
   FileSystem& files_;
   HWND owner_ = nullptr;
-};
-
-class WindowsMachineRegistry final : public MachineRegistry {
- public:
-  void CreateKey(std::string_view path) override;
-  void DeleteSubkey(std::string_view parent, std::string_view name) override;
 };
 
 // The local servers registered for the hosts' automation classes, in both registry views.

@@ -17,7 +17,7 @@ enum class LinkOpening {
 };
 
 struct AddinIdentity {
-  const AddinDefinition& definition;  // CLSID, ProgID, host key and names, shared with the setup
+  const AddinDefinition& definition;  // CLSID, ProgID, host key and names, shared with the package
   const HostProfile& (*host)();       // the content and texts
   LinkOpening link_opening;
   bool toggles_document_map;             // offers the Document0 callback

@@ -22,6 +22,10 @@ bool SameText(std::wstring_view a, std::wstring_view b) {
                                 static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
+// A ProgID is one key for both views: Windows shares it, and Wine keeps the shared one where a
+// 64-bit program looks (its registry puts a 32-bit view's ProgID of a 64-bit program apart).
+constexpr REGSAM kProgIdView = KEY_WOW64_64KEY;
+
 void WriteClass(const ServerRegistration& server, const RegistryPlace& classes, REGSAM view) {
   const std::wstring class_key = ClassKey(server);
   SetString(CreateKey(classes.Below(class_key), view).get(), nullptr, server.friendly_name);
@@ -29,8 +33,9 @@ void WriteClass(const ServerRegistration& server, const RegistryPlace& classes, 
   SetString(server_key.get(), nullptr, server.server_path);
   SetString(server_key.get(), L"ThreadingModel", L"Apartment");
   SetString(CreateKey(classes.Below(class_key + L"\\ProgID"), view).get(), nullptr, server.prog_id);
-  SetString(CreateKey(classes.Below(server.prog_id), view).get(), nullptr, server.friendly_name);
-  SetString(CreateKey(classes.Below(server.prog_id + L"\\CLSID"), view).get(), nullptr,
+  SetString(CreateKey(classes.Below(server.prog_id), kProgIdView).get(), nullptr,
+            server.friendly_name);
+  SetString(CreateKey(classes.Below(server.prog_id + L"\\CLSID"), kProgIdView).get(), nullptr,
             GuidText(server.clsid));
 }
 
@@ -44,9 +49,16 @@ void RemoveClass(const ServerRegistration& server, const RegistryPlace& classes,
   if (KeyExists(class_key, places.other_view))
     return;
   const RegistryPlace prog_id = classes.Below(server.prog_id);
-  const auto named = ReadString(prog_id.Below(L"CLSID"), nullptr, places.own_view);
+  const auto named = ReadString(prog_id.Below(L"CLSID"), nullptr, kProgIdView);
   if (named && SameText(*named, GuidText(server.clsid)))
-    DeleteTree(prog_id, places.own_view);
+    DeleteTree(prog_id, kProgIdView);
+}
+
+void WriteAddinKey(const ServerRegistration& server, const RegistrationPlaces& places) {
+  const unique_hkey addin = CreateKey(AddinKey(server, places), places.own_view);
+  SetString(addin.get(), L"FriendlyName", server.friendly_name);
+  SetString(addin.get(), L"Description", server.description);
+  SetDword(addin.get(), L"LoadBehavior", 3);  // load at host start-up
 }
 
 bool ClassRegisteredAnywhere(const ServerRegistration& server, const RegistrationPlaces& places) {
@@ -71,6 +83,13 @@ RegistrationPlaces StandardPlaces() {
   };
 }
 
+RegistrationPlaces PlacesOfView(REGSAM view) {
+  RegistrationPlaces places = StandardPlaces();
+  places.own_view = view;
+  places.other_view = view == KEY_WOW64_64KEY ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+  return places;
+}
+
 ServerRegistration DescribeServer(const AddinIdentity& addin) {
   return ServerRegistration{
       .clsid = addin.definition.clsid,
@@ -93,11 +112,16 @@ ClassScope RegisterServer(const ServerRegistration& server, const RegistrationPl
     WriteClass(server, places.user_classes, places.own_view);
     scope = ClassScope::kUser;
   }
-  const unique_hkey addin = CreateKey(AddinKey(server, places), places.own_view);
-  SetString(addin.get(), L"FriendlyName", server.friendly_name);
-  SetString(addin.get(), L"Description", server.description);
-  SetDword(addin.get(), L"LoadBehavior", 3);  // load at host start-up
+  WriteAddinKey(server, places);
   return scope;
+}
+
+void RegisterForUser(const ServerRegistration& server, const RegistrationPlaces& places,
+                     bool machine_too) {
+  WriteClass(server, places.user_classes, places.own_view);
+  if (machine_too)
+    WriteClass(server, places.machine_classes, places.own_view);
+  WriteAddinKey(server, places);
 }
 
 void UnregisterServer(const ServerRegistration& server, const RegistrationPlaces& places) {

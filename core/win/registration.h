@@ -26,6 +26,9 @@ struct RegistrationPlaces {
 
 // Where Windows looks: HKLM and HKCU Software\Classes, HKCU Software\Microsoft\Office.
 RegistrationPlaces StandardPlaces();
+// The same places with `view` (KEY_WOW64_32KEY or KEY_WOW64_64KEY) as the own view: a 64-bit
+// program registering the 32-bit build, and the other way round.
+RegistrationPlaces PlacesOfView(REGSAM view);
 
 struct ServerRegistration {
   CLSID clsid;
@@ -43,6 +46,11 @@ enum class ClassScope { kMachine, kUser };
 
 // Throw BuildFailure (kStore) when the registry refuses.
 ClassScope RegisterServer(const ServerRegistration& server, const RegistrationPlaces& places);
+// What the package writes for one build: the class in the user's classes of the own view, the
+// ProgID and the Office add-in key; with `machine_too` (under Wine) the class and the ProgID in
+// the machine's classes as well.
+void RegisterForUser(const ServerRegistration& server, const RegistrationPlaces& places,
+                     bool machine_too);
 void UnregisterServer(const ServerRegistration& server, const RegistrationPlaces& places);
 
 // "{E45C63E8-2FF1-4F13-A3F9-0432667993BF}".

@@ -115,8 +115,9 @@ void CheckAboutWindow(CheckList& checks, const AddinUnderTest& addin, IDispatch*
 
   const auto text_of = [about](int id) { return WindowText(::GetDlgItem(about, id)); };
   checks.Expect(text_of(win::kAboutTitle) == title, "the About window shows the title");
-  checks.Expect(text_of(win::kAboutVersion) == L"Version 7.0.0",
-                "the About window shows Version 7.0.0", Utf8(text_of(win::kAboutVersion)));
+  checks.Expect(text_of(win::kAboutVersion) == L"Version " TRELVANE_VERSION_TEXT,
+                "the About window shows the version, " + Utf8(L"Version " TRELVANE_VERSION_TEXT),
+                Utf8(text_of(win::kAboutVersion)));
   checks.Expect(text_of(win::kAboutWebsiteLabel) == L"Website: " &&
                     text_of(win::kAboutLink) == kWideWebAddress,
                 "the About window shows \"Website: \" and the address");
@@ -137,9 +138,9 @@ void CheckAboutWindow(CheckList& checks, const AddinUnderTest& addin, IDispatch*
 
   checks.ExpectHr(Click(object, show_about, control), S_OK, "ShowAbout0 after closing");
   about = FindAboutWindow(AboutCaption(title), count);
-  checks.Expect(
-      about != nullptr && WindowText(::GetDlgItem(about, win::kAboutVersion)) == L"Version 7.0.0",
-      "the About window opens again, texts set afresh", std::to_string(count));
+  checks.Expect(about != nullptr && WindowText(::GetDlgItem(about, win::kAboutVersion)) ==
+                                        L"Version " TRELVANE_VERSION_TEXT,
+                "the About window opens again, texts set afresh", std::to_string(count));
 }
 
 void CheckUninstall(CheckList& checks, const AddinUnderTest& addin, IDispatch* object,
@@ -193,7 +194,8 @@ void CheckWindowsInOfficesLanguage(CheckList& checks, const AddinUnderTest& addi
   FakeApplication application(addin.expected.application_name, &window);
   application.language_settings = &german;
   FakeControl control;
-  const AboutTexts texts = AboutWindowTexts(addin.expected.host_word, Language::kGerman, "7.0.0");
+  const AboutTexts texts = AboutWindowTexts(addin.expected.host_word, Language::kGerman,
+                                            win::Narrow(TRELVANE_VERSION_TEXT));
   {
     HRESULT hr = E_UNEXPECTED;
     com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);

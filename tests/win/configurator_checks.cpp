@@ -8,7 +8,9 @@
 //                       [--scenario <name>] [--screenshot <file.bmp>] [--language <tag>]
 //
 // Runs every scenario, or the one named (the names are in kScenarios below). The program's folder
-// must hold the four add-ins and HAND-M.CUR. One line per check; exit status 0 when all passed.
+// must be laid out as the package lays it out: HAND-M.CUR and the 32-bit add-ins beside the
+// program, and beside the 64-bit program the 64-bit add-ins in x64\. One line per check; exit
+// status 0 when all passed.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -25,6 +27,8 @@
 #include "configurator/win/options_view.h"
 #include "core/ribbon_document.h"
 #include "core/user_settings.h"
+#include "core/win/addin_definitions.h"
+#include "core/win/registration.h"
 #include "core/win/unique_handle.h"
 #include "core/win/wide_text.h"
 #include "core/language_tables.h"
@@ -99,6 +103,26 @@ constexpr const char* kOtherViewName = sizeof(void*) == 8 ? "32-bit" : "64-bit";
 std::wstring AddinKey(const std::wstring& host, const std::wstring& prog_id) {
   return L"Software\\Microsoft\\Office\\" + host + L"\\AddIns\\" + prog_id;
 }
+
+// The server registered for a class in a view of HKLM\Software\Classes, which Wine reads (and
+// the configurator writes there under Wine, as the package does); empty when none.
+std::wstring MachineServer(const std::wstring& clsid, REGSAM view) {
+  win::unique_hkey key;
+  const std::wstring path =
+      std::wstring(L"Software\\Classes\\CLSID\\") + clsid + L"\\InprocServer32";
+  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | view, key.put()) !=
+      ERROR_SUCCESS)
+    return {};
+  wchar_t server[MAX_PATH] = {};
+  DWORD size = sizeof server - sizeof(wchar_t);
+  if (::RegQueryValueExW(key.get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(server),
+                         &size) != ERROR_SUCCESS)
+    return {};
+  return server;
+}
+
+const std::wstring kPowerPointClass = win::GuidText(win::kPPTTrelvane.clsid);
+const std::wstring kAccessClass = win::GuidText(win::kAccessTrelvane.clsid);
 
 // The stand-in automation servers, registered and taken away as a scenario needs them.
 class FakeServers {
@@ -546,10 +570,20 @@ void CheckFirstStartAndOk(CheckList& checks, const Options& options) {
   };
   checks.Expect(StoredSettings() == expected,
                 "OK stores PowerPoint's tab boxes, and no other host's, under the add-ins' keys");
-  checks.Expect(WaitUntil([&] { return KeyPresent(HKEY_CURRENT_USER, addin_key); }, 30000),
-                "regsvr32 registered PPTTrelvane.dll from the folder with blanks in its path");
-  checks.Expect(KeyPresent(HKEY_LOCAL_MACHINE, addin_key),
-                "the add-in's key under HKEY_LOCAL_MACHINE is there");
+  checks.Expect(ValueText(HKEY_CURRENT_USER, addin_key, L"LoadBehavior") == L"3",
+                "OK registered PPTTrelvane for this user: PowerPoint loads it at start-up");
+  const bool x64_folder =
+      ::GetFileAttributesW((folder + L"\\x64").c_str()) != INVALID_FILE_ATTRIBUTES;
+  const std::wstring server32 = MachineServer(kPowerPointClass, KEY_WOW64_32KEY);
+  const std::wstring server64 = MachineServer(kPowerPointClass, KEY_WOW64_64KEY);
+  checks.Expect(
+      server32 == folder + L"\\PPTTrelvane.dll" &&
+          server64 == (x64_folder ? folder + L"\\x64\\PPTTrelvane.dll" : L""),
+      x64_folder ? "each build in the view of its bitness, from the folder with blanks in its path"
+                 : "the 32-bit build, the only one there, from the folder with blanks in its path",
+      Utf8(server32) + " | " + Utf8(server64));
+  checks.Expect(!KeyPresent(HKEY_LOCAL_MACHINE, addin_key),
+                "nothing under HKEY_LOCAL_MACHINE's Office keys");
   checks.Expect(WaitUntil([] { return !Record(L"HostStarted").empty(); }, 15000) &&
                     ::CompareStringOrdinal(Record(L"HostStarted").c_str(), -1, L"POWERPNT.exe", -1,
                                            TRUE) == CSTR_EQUAL,
@@ -602,20 +636,23 @@ void CheckUnregister(CheckList& checks, const Options& options) {
   checks.Expect(SetBoxes(window).empty(), "clearing box 0 clears every box", SetBoxes(window));
   Click(window, view::kOkId);
   checks.Expect(run.Ended(10000) && StoredSettings()[L"Classic"] == L"0", "OK stores Classic 0");
-  checks.Expect(WaitUntil([&] { return !KeyPresent(HKEY_CURRENT_USER, addin_key); }, 30000),
-                "regsvr32 /u unregistered PPTTrelvane.dll");
-  checks.Expect(!KeyPresent(HKEY_LOCAL_MACHINE, addin_key),
-                "the key under HKEY_LOCAL_MACHINE is gone");
+  checks.Expect(!KeyPresent(HKEY_CURRENT_USER, addin_key) &&
+                    !KeyPresent(HKEY_CURRENT_USER, L"Software\\Classes\\PPTTrelvane.Connect") &&
+                    MachineServer(kPowerPointClass, KEY_WOW64_32KEY).empty() &&
+                    MachineServer(kPowerPointClass, KEY_WOW64_64KEY).empty(),
+                "OK unregistered PPTTrelvane in both views: no class, ProgID or Office key left");
   checks.Expect(WaitUntil([] { return !Record(L"HostStarted").empty(); }, 15000),
                 "the host is started all the same");
 }
 
-// An add-in missing from the program's folder: registering it fails unseen, as the registration
-// tool is told to be silent, and the host is started all the same.
+// An add-in missing from the program's folder, both builds: nothing is registered, nothing is
+// said, and the host is started all the same.
 void CheckMissingAddin(CheckList& checks, const Options& options) {
-  const std::wstring dll = Folder(options.program) + L"\\AccessTrelvane.dll";
-  const std::wstring kept = dll + L".kept";
-  ::MoveFileW(dll.c_str(), kept.c_str());
+  const std::wstring folder = Folder(options.program);
+  const std::wstring dlls[] = {folder + L"\\AccessTrelvane.dll",
+                               folder + L"\\x64\\AccessTrelvane.dll"};
+  for (const std::wstring& dll : dlls)
+    ::MoveFileW(dll.c_str(), (dll + L".kept").c_str());
   StoreSettings({{L"Option", L"3"}});
   {
     Started run(options.program);
@@ -627,9 +664,15 @@ void CheckMissingAddin(CheckList& checks, const Options& options) {
                         ::CompareStringOrdinal(Record(L"HostStarted").c_str(), -1, L"MSACCESS.exe",
                                                -1, TRUE) == CSTR_EQUAL,
                     "and Access is started", Utf8(Record(L"HostStarted")));
+      checks.Expect(
+          MachineServer(kAccessClass, KEY_WOW64_32KEY).empty() &&
+              MachineServer(kAccessClass, KEY_WOW64_64KEY).empty() &&
+              !KeyPresent(HKEY_CURRENT_USER, AddinKey(L"Access", L"AccessTrelvane.Connect")),
+          "and nothing of AccessTrelvane is registered");
     }
   }
-  ::MoveFileW(kept.c_str(), dll.c_str());
+  for (const std::wstring& dll : dlls)
+    ::MoveFileW((dll + L".kept").c_str(), dll.c_str());
 }
 
 // A stored value that is no number, and a pointer file that is no cursor: each reported with
@@ -781,9 +824,9 @@ void CheckInstalledHosts(CheckList& checks, const Options& options, FakeServers&
   StoreSettings({{L"Option", L"2"}, {L"Formulas", L"1"}});
   servers.Remove(L"Excel.Application");
   servers.BreakServer(L"Access.Application");
-  checks.Expect(servers.MoveToOtherView(L"PowerPoint.Application"),
-                std::string("PowerPoint's stand-in class moved to the ") + kOtherViewName +
-                    " registry view");
+  checks.Expect(
+      servers.MoveToOtherView(L"PowerPoint.Application"),
+      std::string("PowerPoint's stand-in class moved to the ") + kOtherViewName + " registry view");
   {
     Started run(options.program);
     const HWND window = run.Window();
@@ -793,12 +836,13 @@ void CheckInstalledHosts(CheckList& checks, const Options& options, FakeServers&
         if (::IsWindowEnabled(::GetDlgItem(window, view::kFirstOptionId + k)))
           enabled += std::to_string(k + 1);
       }
-      checks.Expect(enabled == "14",
-                    std::string("Word's and PowerPoint's options enabled (PowerPoint's class in the ") +
-                        kOtherViewName +
-                        " view alone), Excel's (unregistered) and Access's (no server file) "
-                        "disabled",
-                    enabled);
+      checks.Expect(
+          enabled == "14",
+          std::string("Word's and PowerPoint's options enabled (PowerPoint's class in the ") +
+              kOtherViewName +
+              " view alone), Excel's (unregistered) and Access's (no server file) "
+              "disabled",
+          enabled);
       checks.Expect(SelectedOption(window) == 1 && StoredSettings()[L"Option"] == L"1" &&
                         WindowText(::GetDlgItem(window, view::kFirstBoxId + 6)) == L"References",
                     "the stored Excel falls back to Word, stored, with Word's tab boxes");

@@ -19,7 +19,7 @@ using configurator::MessageIcon;
 // started. While OK runs, the launcher looks at the pointer over a box.
 class StandIns final : public configurator::FileSystem,
                        public configurator::ProgramLauncher,
-                       public configurator::MachineRegistry,
+                       public configurator::AddinRegistry,
                        public configurator::HostProbes,
                        public configurator::MessageBoxes {
  public:
@@ -32,15 +32,14 @@ class StandIns final : public configurator::FileSystem,
   bool FileExists(std::string_view path) override {
     return ::GetFileAttributesA(std::string(path).c_str()) != INVALID_FILE_ATTRIBUTES;
   }
-  void StartMinimized(std::string_view) override {}
   void OpenWithShell(std::string_view) override {
     const HWND box = ::GetDlgItem(window, view::kFirstBoxId + 4);
     ::SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(box),
                    MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     pointer_during_ok = ::GetCursor();
   }
-  void CreateKey(std::string_view) override {}
-  void DeleteSubkey(std::string_view, std::string_view) override {}
+  void Register(const AddinEntry&, configurator::AddinBuild, std::string_view) override {}
+  void Unregister(const AddinEntry&, configurator::AddinBuild) override {}
   // Every host is there, its server being this very program.
   std::vector<std::string> LocalServers(std::string_view) override {
     wchar_t path[MAX_PATH] = {};

@@ -1,31 +1,39 @@
-// setup-checks: looks at what a Trelvane setup did, from the inside of the prefix it ran in.
+// setup-checks: looks at what Trelvane's package did, from the inside of the prefix it ran in.
 //
-//   setup-checks installed
-//       each add-in in the folder the Add/Remove Programs entry names, registered for the current
-//       user as its own registration code registers it (compared key by key with what that code
-//       writes into a scratch key), loaded by the path the registry gives, as Wine cannot resolve
-//       per-user classes, and answering with its ribbon document
-//       and every installed file carrying the version of its VERSIONINFO (the program's files
-//       this project's, the uninstaller the installed version's)
-//   setup-checks version <file>
-//       prints the file's version, as its VERSIONINFO gives it ("7.0.0")
-//   setup-checks uninstall-quietly
-//       runs the entry's QuietUninstallString as Add/Remove Programs does, and waits for the entry
-//       and the folder to go (the uninstaller copies itself away and returns at once)
+//   setup-checks installed x64|x86
+//       one Trelvane installed, by the 64-bit Windows package (x64) or the 32-bit Windows one
+//       (x86): the program files of the right bitness in the folder Windows Installer records
+//       (the 32-bit add-ins beside the configurator, the 64-bit ones in x64\), each build's keys
+//       exactly what the add-ins' own registration code writes for it, and, as an Office of this
+//       program's bitness does, each add-in created by its ProgID, loaded from its own build and
+//       answering with its document
 //   setup-checks absent
-//       none of the add-ins' keys is left for the current user, in either registry view
+//       nothing of Trelvane installed, and none of the add-ins' keys left in either registry view
+//   setup-checks uninstall-quietly
+//       the quiet uninstall as an IT department runs it, msiexec /x {ProductCode} /qn; prints
+//       "exit N", its exit code
+//   setup-checks run COMMAND...
+//       runs the command and prints "exit N": the whole code, which the shell under Wine cuts to
+//       8 bits (1602 shows as 66)
 //   setup-checks hold <add-in> <release file>
 //       keeps the add-in loaded, as a running host does, until <release file> exists
-//   setup-checks answer <command line>
+//   setup-checks answer COMMAND...
 //       runs the command, prints the text of the message box it shows, presses Enter on it and
 //       prints the command's exit code
 //
+// Under Wine, per-user classes are not seen (HKCU\Software\Classes is not part of HKCR) and
+// HKCU\Software\Classes\CLSID is one key for both views, so the package registers machine-wide
+// too: the checks read each view of HKLM exactly, and HKCU's single class key as either build's.
 // One line per check (installed, absent); exit status 0 when all passed.
 #include <windows.h>
 
+#include <msi.h>
+
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/failure.h"
 #include "core/win/addin_definitions.h"
@@ -47,8 +55,8 @@ namespace {
 constexpr const win::AddinDefinition* kAddins[] = {&win::kExcelTrelvane, &win::kWordTrelvane,
                                                    &win::kPPTTrelvane, &win::kAccessTrelvane,
                                                    &win::kOutlookTrelvane};
-constexpr REGSAM kOwnView = sizeof(void*) == 8 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
-constexpr wchar_t kUninstallKey[] =
+constexpr bool k64BitProgram = sizeof(void*) == 8;
+constexpr wchar_t kSetup70Key[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Trelvane";
 
 // Every value below root\path, as "subkey|name" -> data; "" names a key's default value.
@@ -83,31 +91,25 @@ void ReadTree(HKEY root, const std::wstring& path, const std::wstring& below, RE
   }
 }
 
-// What is registered for one add-in: its class, its ProgID and its Office key.
-Tree Registered(HKEY root, const std::wstring& classes, const std::wstring& office,
-                const win::AddinDefinition& addin, REGSAM view) {
-  Tree tree;
-  const std::wstring clsid = win::GuidText(addin.clsid);
-  ReadTree(root, classes + L"\\CLSID\\" + clsid, L"class", view, tree);
-  ReadTree(root, classes + L"\\" + addin.prog_id, L"progid", view, tree);
-  ReadTree(root, office + L"\\" + addin.office_application + L"\\AddIns\\" + addin.prog_id,
-           L"office", view, tree);
-  return tree;
-}
+struct Places {
+  HKEY root;
+  std::wstring classes;
+  std::wstring office;  // empty: no Office key there
+};
 
-// "7.0.0" from the file's VERSIONINFO (its fourth number is 0 or the build's); empty without one.
-std::wstring FileVersion(const std::wstring& path) {
-  DWORD ignored = 0;
-  const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
-  std::wstring data(size / sizeof(wchar_t) + 1, L'\0');
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT length = 0;
-  if (size == 0 || !::GetFileVersionInfoW(path.c_str(), 0, size, data.data()) ||
-      !::VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed)
-    return {};
-  return std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." +
-         std::to_wstring(LOWORD(fixed->dwFileVersionMS)) + L"." +
-         std::to_wstring(HIWORD(fixed->dwFileVersionLS));
+// What is registered for one add-in there: its class (in `view`), its ProgID and its Office key.
+Tree Registered(const Places& places, const win::AddinDefinition& addin, REGSAM view) {
+  Tree tree;
+  ReadTree(places.root, places.classes + L"\\CLSID\\" + win::GuidText(addin.clsid), L"class", view,
+           tree);
+  // One ProgID serves both views (Windows shares the key); read where a 64-bit program reads it,
+  // as Wine's registry puts a 32-bit view's reading of HKLM's into Wow6432Node.
+  ReadTree(places.root, places.classes + L"\\" + addin.prog_id, L"progid", KEY_WOW64_64KEY, tree);
+  if (!places.office.empty())
+    ReadTree(places.root,
+             places.office + L"\\" + addin.office_application + L"\\AddIns\\" + addin.prog_id,
+             L"office", view, tree);
+  return tree;
 }
 
 std::wstring Lower(std::wstring text) {
@@ -116,123 +118,203 @@ std::wstring Lower(std::wstring text) {
   return text;
 }
 
-std::string Differences(const Tree& a, const Tree& b) {
+std::string Differences(const Tree& expected, const Tree& found) {
   std::string out;
-  for (const auto& [name, value] : a) {
-    const auto other = b.find(name);
-    if (other == b.end() || Lower(other->second) != Lower(value))
+  for (const auto& [name, value] : expected) {
+    const auto other = found.find(name);
+    if (other == found.end() || Lower(other->second) != Lower(value))
       out += Utf8(name) + "=" + Utf8(value) + " ";
   }
-  for (const auto& [name, value] : b) {
-    if (!a.contains(name))
-      out += "(only written by the setup) " + Utf8(name) + " ";
+  for (const auto& [name, value] : found) {
+    if (!expected.contains(name))
+      out += "(not expected) " + Utf8(name) + " ";
   }
   return out;
 }
 
-// The add-in loaded from `path` as Office would load it, were per-user classes found: its
-// class object, one Connect, the connection and the document.
-bool LoadsAndAnswers(const std::wstring& path, const win::AddinDefinition& addin,
-                     std::string& detail) {
-  const HMODULE module = ::LoadLibraryW(path.c_str());
-  if (!module) {
-    detail = "LoadLibrary failed";
-    return false;
-  }
-  bool answered = false;
-  {
-    using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-    const auto get = reinterpret_cast<GetClassObject>(
-        reinterpret_cast<void*>(::GetProcAddress(module, "DllGetClassObject")));
-    com_ptr<IClassFactory> factory;
-    com_ptr<IDispatch> object;
-    HRESULT hr = get ? get(addin.clsid, IID_IClassFactory, factory.put_void()) : E_NOINTERFACE;
-    if (SUCCEEDED(hr))
-      hr = factory->CreateInstance(nullptr, IID_IDispatch, object.put_void());
-    // The host as the test host plays it, asking for its main window's ribbon.
-    const AddinExpectation* host = FindExpectation(addin.prog_id);
-    FakeWindow window(false);
-    FakeCommandBars bars;
-    FakeApplication application(host ? host->application_name : L"", &window, &bars);
-    if (SUCCEEDED(hr))
-      hr = ConnectAddin(object.get(), &application);
-    if (SUCCEEDED(hr)) {
-      const CustomUi document = GetCustomUi(object.get(), host ? host->ribbon_id : L"");
-      answered = document.hr == S_OK && document.text.starts_with(L"<customUI xmlns=");
-      detail = Hex(document.hr) + ", " + std::to_string(document.text.size()) + " characters";
-    } else {
-      detail = Hex(hr);
-    }
-  }
-  ::FreeLibrary(module);
-  return answered;
+std::wstring StemOf(const win::AddinDefinition& addin) {
+  const std::wstring_view prog_id = addin.prog_id;
+  return std::wstring(prog_id.substr(0, prog_id.find(L'.')));
 }
 
-int CheckInstalled() {
-  CheckList checks(sizeof(void*) == 8 ? "setup (64-bit)" : "setup (32-bit)");
-  const std::wstring folder = ValueText(HKEY_CURRENT_USER, kUninstallKey, L"InstallLocation");
-  if (!checks.Expect(!folder.empty(), "the Add/Remove Programs entry names the folder"))
-    return checks.Finish();
-  std::string versions;
-  for (const wchar_t* file : {L"Trelvane.exe", L"ExcelTrelvane.dll", L"WordTrelvane.dll",
-                              L"PPTTrelvane.dll", L"AccessTrelvane.dll", L"OutlookTrelvane.dll"}) {
-    if (FileVersion(folder + L"\\" + file) != TRELVANE_VERSION_TEXT)
-      versions += Utf8(file) + " " + Utf8(FileVersion(folder + L"\\" + file)) + " ";
+// The installed Trelvane's product codes, as Windows Installer lists them by the upgrade code.
+std::vector<std::wstring> InstalledProducts() {
+  std::vector<std::wstring> products;
+  for (DWORD i = 0;; ++i) {
+    wchar_t code[39] = {};
+    if (::MsiEnumRelatedProductsW(TRELVANE_UPGRADE_CODE, 0, i, code) != ERROR_SUCCESS)
+      break;
+    products.push_back(code);
   }
-  checks.Expect(versions.empty(),
-                "every installed program file carries version " + Utf8(TRELVANE_VERSION_TEXT) +
-                    " in its VERSIONINFO",
-                versions);
-  const std::wstring listed = ValueText(HKEY_CURRENT_USER, kUninstallKey, L"DisplayVersion");
-  checks.Expect(FileVersion(folder + L"\\Uninstall.exe") == listed,
-                "the uninstaller carries the installed version, " + Utf8(listed));
+  return products;
+}
+
+std::wstring ProductInfo(const std::wstring& product, const wchar_t* property) {
+  wchar_t value[MAX_PATH] = {};
+  DWORD size = MAX_PATH;
+  if (::MsiGetProductInfoW(product.c_str(), property, value, &size) != ERROR_SUCCESS)
+    return {};
+  return value;
+}
+
+// The machine a program file is built for: IMAGE_FILE_MACHINE_I386 or _AMD64; 0 when it is not
+// there or not a program file.
+WORD MachineOf(const std::wstring& path) {
+  const win::unique_file file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  IMAGE_DOS_HEADER dos = {};
+  IMAGE_NT_HEADERS32 nt = {};
+  DWORD read = 0;
+  if (!file || !::ReadFile(file.get(), &dos, sizeof dos, &read, nullptr) || read != sizeof dos ||
+      dos.e_magic != IMAGE_DOS_SIGNATURE ||
+      ::SetFilePointer(file.get(), dos.e_lfanew, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER ||
+      !::ReadFile(file.get(), &nt, sizeof nt, &read, nullptr) || read != sizeof nt ||
+      nt.Signature != IMAGE_NT_SIGNATURE)
+    return 0;
+  return nt.FileHeader.Machine;
+}
+
+bool FileThere(const std::wstring& path) {
+  return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Created by its ProgID as Office creates it, connected to a stand-in Application, asked for its
+// document; `module` is the file the object came from.
+bool CreatedByProgId(const win::AddinDefinition& addin, std::wstring& module, std::string& detail) {
+  CLSID clsid = {};
+  HRESULT hr = ::CLSIDFromProgID(addin.prog_id, &clsid);
+  com_ptr<IDispatch> object;
+  if (SUCCEEDED(hr))
+    hr = ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, object.put_void());
+  if (FAILED(hr)) {
+    detail = "created: " + Hex(hr);
+    return false;
+  }
+  // The host as the test host plays it, asking for its main window's ribbon.
+  const AddinExpectation* host = FindExpectation(addin.prog_id);
+  FakeWindow window(false);
+  FakeCommandBars bars;
+  FakeApplication application(host ? host->application_name : L"", &window, &bars);
+  hr = ConnectAddin(object.get(), &application);
+  CustomUi document;
+  document.hr = hr;
+  if (SUCCEEDED(hr))
+    document = GetCustomUi(object.get(), host ? host->ribbon_id : L"");
+  const HMODULE loaded = ::GetModuleHandleW((StemOf(addin) + L".dll").c_str());
+  wchar_t path[MAX_PATH] = {};
+  if (loaded)
+    ::GetModuleFileNameW(loaded, path, MAX_PATH);
+  module = path;
+  detail = Hex(document.hr) + ", " + std::to_string(document.text.size()) + " characters, from " +
+           Utf8(module);
+  return document.hr == S_OK && document.text.starts_with(L"<customUI xmlns=");
+}
+
+int CheckInstalled(bool x64_package) {
+  CheckList checks(k64BitProgram ? "package (64-bit)" : "package (32-bit)");
+  const std::vector<std::wstring> products = InstalledProducts();
+  if (!checks.Expect(products.size() == 1, "Windows Installer lists one Trelvane",
+                     std::to_string(products.size()) + " products"))
+    return checks.Finish();
+  std::wstring folder = ProductInfo(products[0], INSTALLPROPERTY_INSTALLLOCATION);
+  while (!folder.empty() && folder.back() == L'\\')
+    folder.pop_back();
+  checks.Expect(!folder.empty(), "it records its folder", Utf8(folder));
+  checks.Expect(!KeyPresent(HKEY_CURRENT_USER, kSetup70Key),
+                "no Add/Remove entry of 7.0.0's setups is left beside it");
+
+  // The files, each of the bitness its place says.
+  const WORD x86 = IMAGE_FILE_MACHINE_I386;
+  const WORD x64 = IMAGE_FILE_MACHINE_AMD64;
+  std::string wrong;
+  const auto expect_file = [&](const std::wstring& path, WORD machine) {
+    if ((machine != 0 && MachineOf(path) != machine) || !FileThere(path))
+      wrong += Utf8(path.substr(folder.size())) + " ";
+  };
+  expect_file(folder + L"\\Trelvane.exe", x64_package ? x64 : x86);
+  expect_file(folder + L"\\HAND-M.CUR", 0);
+  for (const win::AddinDefinition* addin : kAddins) {
+    expect_file(folder + L"\\" + StemOf(*addin) + L".dll", x86);
+    if (x64_package)
+      expect_file(folder + L"\\x64\\" + StemOf(*addin) + L".dll", x64);
+  }
+  if (x64_package)
+    expect_file(folder + L"\\x64\\HAND-M.CUR", 0);
+  else if (FileThere(folder + L"\\x64"))
+    wrong += "x64 (the 32-bit Windows package has none) ";
+  checks.Expect(wrong.empty(),
+                x64_package ? "the 64-bit configurator, the 32-bit add-ins beside it, the 64-bit "
+                              "ones in x64\\, the pointer in both"
+                            : "the 32-bit configurator and add-ins, and the pointer",
+                wrong);
+
   ::CoInitialize(nullptr);
   for (const win::AddinDefinition* addin : kAddins) {
     const std::string name = Utf8(addin->prog_id);
-    const Tree installed = Registered(HKEY_CURRENT_USER, L"Software\\Classes",
-                                      L"Software\\Microsoft\\Office", *addin, kOwnView);
-    const std::wstring dll =
-        folder + L"\\" +
-        std::wstring(addin->prog_id).substr(0, std::wstring_view(addin->prog_id).find(L'.')) +
-        L".dll";
-
-    // The add-in's own registration code, pointed at a scratch key, writes what the setup wrote.
-    const ScratchKey scratch;
-    const win::RegistrationPlaces places{
-        .machine_classes = {HKEY_CURRENT_USER, scratch.Below(L"Classes")},
-        .user_classes = {HKEY_CURRENT_USER, scratch.Below(L"UserClasses")},
-        .office = {HKEY_CURRENT_USER, scratch.Below(L"Office")},
-        .own_view = kOwnView,
-        .other_view = kOwnView == KEY_WOW64_64KEY ? KEY_WOW64_32KEY : KEY_WOW64_64KEY,
+    struct Build {
+      REGSAM view;
+      std::wstring file;
     };
-    const win::ServerRegistration server{
-        .clsid = addin->clsid,
-        .prog_id = addin->prog_id,
-        .server_path = dll,
-        .office_application = addin->office_application,
-        .friendly_name = addin->product_name,
-        .description = addin->description,
-    };
-    std::string failure;
-    try {
-      win::RegisterServer(server, places);
-    } catch (const trelvane::BuildFailure& e) {
-      failure = e.what();
+    std::vector<Build> builds = {{KEY_WOW64_32KEY, folder + L"\\" + StemOf(*addin) + L".dll"}};
+    if (x64_package)
+      builds.push_back({KEY_WOW64_64KEY, folder + L"\\x64\\" + StemOf(*addin) + L".dll"});
+    for (const Build& build : builds) {
+      const std::string label =
+          name + (build.view == KEY_WOW64_64KEY ? ", 64-bit build" : ", 32-bit build");
+      // The add-in's own registration code, pointed at a scratch key, for this build.
+      const ScratchKey scratch;
+      win::RegistrationPlaces places = win::PlacesOfView(build.view);
+      places.machine_classes = {HKEY_CURRENT_USER, scratch.Below(L"Machine")};
+      places.user_classes = {HKEY_CURRENT_USER, scratch.Below(L"User")};
+      places.office = {HKEY_CURRENT_USER, scratch.Below(L"Office")};
+      std::string failure;
+      try {
+        win::RegisterForUser({addin->clsid, addin->prog_id, build.file, addin->office_application,
+                              addin->product_name, addin->description},
+                             places, true);
+      } catch (const trelvane::BuildFailure& e) {
+        failure = e.what();
+      }
+      // Machine-wide, each view as Windows keeps it; Wine does the same there.
+      const Tree machine =
+          Registered({HKEY_LOCAL_MACHINE, L"Software\\Classes", L""}, *addin, build.view);
+      const Tree machine_expected =
+          Registered({HKEY_CURRENT_USER, scratch.Below(L"Machine"), L""}, *addin, build.view);
+      checks.Expect(failure.empty() && !machine_expected.empty() &&
+                        Differences(machine_expected, machine).empty(),
+                    label +
+                        ": under Wine, its class and ProgID machine-wide, as its own "
+                        "registration writes them",
+                    failure + Differences(machine_expected, machine));
+      // For the user: Wine keeps one class key for both views, whose server is the build that
+      // was written last; Windows keeps one a view.
+      Tree user =
+          Registered({HKEY_CURRENT_USER, L"Software\\Classes", L"Software\\Microsoft\\Office"},
+                     *addin, build.view);
+      const Tree user_expected =
+          Registered({HKEY_CURRENT_USER, scratch.Below(L"User"), scratch.Below(L"Office")}, *addin,
+                     build.view);
+      const auto server = user.find(L"class\\InprocServer32|");
+      for (const Build& other : builds) {
+        if (server != user.end() && Lower(server->second) == Lower(other.file))
+          server->second = build.file;
+      }
+      checks.Expect(!user_expected.empty() && Differences(user_expected, user).empty(),
+                    label +
+                        ": for the user, class, ProgID and Office key (LoadBehavior 3) as "
+                        "its own registration writes them",
+                    Differences(user_expected, user));
     }
-    const Tree own = Registered(HKEY_CURRENT_USER, scratch.Below(L"Classes"),
-                                scratch.Below(L"Office"), *addin, kOwnView);
-    checks.Expect(failure.empty() && !own.empty() && installed.size() == own.size() &&
-                      Differences(own, installed).empty(),
-                  name + ": the setup wrote for this user exactly what its registration writes",
-                  failure + Differences(own, installed));
-    checks.Expect(installed.contains(L"office|LoadBehavior") &&
-                      installed.at(L"office|LoadBehavior") == L"dword:3",
-                  name + ": Office loads it at start-up (LoadBehavior 3)");
-
-    const auto path = installed.find(L"class\\InprocServer32|");
-    std::string detail = "no InprocServer32";
-    checks.Expect(path != installed.end() && LoadsAndAnswers(path->second, *addin, detail),
-                  name + ": loaded by the path the registry gives, it answers with its document",
+    // As an Office of this program's bitness creates it.
+    std::wstring module;
+    std::string detail;
+    const std::wstring own =
+        folder + (k64BitProgram ? L"\\x64\\" : L"\\") + StemOf(*addin) + L".dll";
+    const bool created = CreatedByProgId(*addin, module, detail);
+    checks.Expect(created && Lower(module) == Lower(own),
+                  name + ": created by its ProgID, from its " +
+                      (k64BitProgram ? "64-bit" : "32-bit") +
+                      " build, it answers with its document",
                   detail);
   }
   ::CoUninitialize();
@@ -240,16 +322,20 @@ int CheckInstalled() {
 }
 
 int CheckAbsent() {
-  CheckList checks(sizeof(void*) == 8 ? "setup (64-bit)" : "setup (32-bit)");
+  CheckList checks(k64BitProgram ? "package (64-bit)" : "package (32-bit)");
+  checks.Expect(InstalledProducts().empty(), "Windows Installer lists no Trelvane");
+  checks.Expect(!KeyPresent(HKEY_CURRENT_USER, kSetup70Key), "no Add/Remove entry of 7.0.0's");
   for (const win::AddinDefinition* addin : kAddins) {
     for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-      const Tree left = Registered(HKEY_CURRENT_USER, L"Software\\Classes",
-                                   L"Software\\Microsoft\\Office", *addin, view);
-      checks.Expect(
-          left.empty(),
-          Utf8(addin->prog_id) + (view == KEY_WOW64_32KEY ? ": nothing left in the 32-bit view"
-                                                          : ": nothing left in the 64-bit view"),
-          std::to_string(left.size()) + " values");
+      const std::string where =
+          view == KEY_WOW64_32KEY ? " in the 32-bit view" : " in the 64-bit view";
+      const Tree user = Registered(
+          {HKEY_CURRENT_USER, L"Software\\Classes", L"Software\\Microsoft\\Office"}, *addin, view);
+      const Tree machine =
+          Registered({HKEY_LOCAL_MACHINE, L"Software\\Classes", L""}, *addin, view);
+      checks.Expect(user.empty() && machine.empty(),
+                    Utf8(addin->prog_id) + ": nothing left for the user or machine-wide" + where,
+                    std::to_string(user.size() + machine.size()) + " values");
     }
   }
   return checks.Finish();
@@ -264,33 +350,43 @@ int Hold(const std::wstring& addin, const std::wstring& release) {
   std::printf("holding %s\n", Utf8(addin).c_str());
   std::fflush(stdout);
   WaitUntil([&] { return ::GetFileAttributesW(release.c_str()) != INVALID_FILE_ATTRIBUTES; },
-            120000);
+            300000);
   ::FreeLibrary(held);
   return 0;
 }
 
-int UninstallQuietly() {
-  std::wstring command = ValueText(HKEY_CURRENT_USER, kUninstallKey, L"QuietUninstallString");
-  const std::wstring folder = ValueText(HKEY_CURRENT_USER, kUninstallKey, L"InstallLocation");
+// Runs the command line and waits for it; its exit code, or nothing when it cannot start.
+std::optional<DWORD> RunAndWait(std::wstring command) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  if (command.empty() || !::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0,
-                                           nullptr, nullptr, &startup, &process)) {
-    std::fprintf(stderr, "setup-checks: no quiet uninstall to run\n");
+  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+    return std::nullopt;
+  const win::unique_handle running(process.hProcess);
+  const win::unique_handle thread(process.hThread);
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD code = 0;
+  ::GetExitCodeProcess(process.hProcess, &code);
+  return code;
+}
+
+int PrintExit(const std::optional<DWORD>& code) {
+  if (!code) {
+    std::fprintf(stderr, "setup-checks: the command cannot start\n");
     return 1;
   }
-  ::CloseHandle(process.hThread);
-  ::WaitForSingleObject(process.hProcess, 60000);
-  ::CloseHandle(process.hProcess);
-  const bool gone = WaitUntil(
-      [&] {
-        return !KeyPresent(HKEY_CURRENT_USER, kUninstallKey) &&
-               ::GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES;
-      },
-      60000);
-  std::printf(gone ? "uninstalled\n" : "still installed\n");
-  return gone ? 0 : 1;
+  std::printf("exit %lu\n", static_cast<unsigned long>(*code));
+  return 0;
+}
+
+int UninstallQuietly() {
+  const std::vector<std::wstring> products = InstalledProducts();
+  if (products.size() != 1) {
+    std::fprintf(stderr, "setup-checks: %zu Trelvane products installed\n", products.size());
+    return 1;
+  }
+  return PrintExit(RunAndWait(L"msiexec /x " + products[0] + L" /qn"));
 }
 
 int Answer(std::wstring command) {
@@ -326,11 +422,24 @@ int Answer(std::wstring command) {
   return 0;
 }
 
+std::wstring CommandLine(int argc, wchar_t** argv, int first) {
+  std::wstring command;
+  for (int i = first; i < argc; ++i) {
+    if (i > first)
+      command += L' ';
+    const std::wstring_view argument = argv[i];
+    const bool quote = argument.find(L' ') != std::wstring_view::npos;
+    command += quote ? L"\"" : L"";
+    command += argument;
+    command += quote ? L"\"" : L"";
+  }
+  return command;
+}
+
 int Usage() {
   std::fprintf(stderr,
-               "usage: setup-checks installed | version FILE | uninstall-quietly | absent | "
-               "hold FILE RELEASE | "
-               "answer COMMAND...\n");
+               "usage: setup-checks installed x64|x86 | absent | uninstall-quietly | "
+               "run COMMAND... | hold FILE RELEASE | answer COMMAND...\n");
   return 2;
 }
 
@@ -338,29 +447,19 @@ int Run(int argc, wchar_t** argv) {
   if (argc < 2)
     return Usage();
   const std::wstring verb = argv[1];
-  if (verb == L"installed" && argc == 2)
-    return CheckInstalled();
-  if (verb == L"version" && argc == 3) {
-    std::printf("%s\n", Utf8(FileVersion(argv[2])).c_str());
-    return 0;
-  }
-  if (verb == L"uninstall-quietly" && argc == 2)
-    return UninstallQuietly();
+  if (verb == L"installed" && argc == 3 &&
+      (argv[2] == std::wstring(L"x64") || argv[2] == std::wstring(L"x86")))
+    return CheckInstalled(argv[2] == std::wstring(L"x64"));
   if (verb == L"absent" && argc == 2)
     return CheckAbsent();
+  if (verb == L"uninstall-quietly" && argc == 2)
+    return UninstallQuietly();
+  if (verb == L"run" && argc >= 3)
+    return PrintExit(RunAndWait(CommandLine(argc, argv, 2)));
   if (verb == L"hold" && argc == 4)
     return Hold(argv[2], argv[3]);
-  if (verb == L"answer" && argc >= 3) {
-    std::wstring command;
-    for (int i = 2; i < argc; ++i) {
-      if (i > 2)
-        command += L' ';
-      command += L'"';
-      command += argv[i];
-      command += L'"';
-    }
-    return Answer(command);
-  }
+  if (verb == L"answer" && argc >= 3)
+    return Answer(CommandLine(argc, argv, 2));
   return Usage();
 }
 

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Runs one of the Windows checks that are shell steps around the test programs (checks.sh, and
-# the setups' in setups.sh) in the prefix and on the display of the wine fixture; CTest runs each
-# as a test of its own.
+# the package's in setups.sh) in the prefix and on the display of the wine fixture; CTest runs
+# each as a test of its own.
 #
 #   check.sh WORK ARCH CHECK [ARGUMENTS...]
 #
 # CHECK names a function check_CHECK (dashes for underscores); ARCH is the architecture whose
-# programs it needs (the setups and both builds side by side name i686, and take the 64-bit
-# programs from TRELVANE_BUILD_DIR, the x86_64 build). The environment gives
-# TRELVANE_SOURCE_DIR, TRELVANE_BUILD_DIR (this architecture's build), TRELVANE_WIN32_BUILD_DIR
-# and TRELVANE_NATIVE_TOOL (the native trelvane-ribbon). Prints a line per step (PASS, FAIL or
+# programs it needs (both builds side by side name i686, and take the 64-bit programs from
+# TRELVANE_BUILD_DIR, the x86_64 build; the 64-bit package's cases name x86_64 and skip their
+# 32-bit steps where 32-bit programs do not run). The environment gives TRELVANE_SOURCE_DIR,
+# TRELVANE_BUILD_DIR (this architecture's build), TRELVANE_WIN32_BUILD_DIR, TRELVANE_NATIVE_TOOL
+# (the native trelvane-ribbon), TRELVANE_VERSION and the add-ins' TRELVANE_ADDIN_NAMES and
+# TRELVANE_ADDIN_CLSIDS. Prints a line per step (PASS, FAIL or
 # SKIP) and a closing "N passed, N failed"; exit status 0 when every step passed, 77 when the
 # check could not run at all on this machine, 1 otherwise.
 set -euo pipefail

@@ -224,8 +224,10 @@ configurator_folder() {
 }
 
 check_configurator_stage() {
-  stage_configurator "$build" "$(configurator_folder)"
-  pass "$arch configurator, its add-ins and the stand-in host programs in place"
+  local build32=$build
+  [ "$arch" = x86_64 ] && build32=$win32_build
+  stage_configurator "$build" "$build32" "$(configurator_folder)" "$arch"
+  pass "$arch configurator, its add-ins as the package lays them out and the stand-in host programs in place"
 }
 
 # One scenario of configurator-checks; TRELVANE_SCREENSHOT=FILE.png keeps the window's picture,

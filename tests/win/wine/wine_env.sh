@@ -65,20 +65,36 @@ start_xvfb() { # log
   return 1
 }
 
-wine_env_start() { # work folder
+# TRELVANE_WINE_USER names the prefix's user (its profile folder), e.g. one with blanks and
+# letters outside ASCII; Wine takes the name from USER, and writes it into file names in the
+# locale's encoding, so UTF-8 is chosen then. WINEARCH=win32 makes a 32-bit Windows.
+wine_env_start() { # work folder [pristine]
   local work=$1
   export WINEPREFIX="$work/prefix"
   export WINEDEBUG=-all
   # Windows' UI language follows LANG: English unless a check asks for another.
   unset LC_ALL LC_MESSAGES LANGUAGE
-  export LANG=en_US.UTF-8
+  export LANG=C.UTF-8
+  if [ -n "${TRELVANE_WINE_USER:-}" ]; then
+    export USER="$TRELVANE_WINE_USER" LOGNAME="$TRELVANE_WINE_USER" LC_ALL=C.UTF-8
+  fi
   # No Mono or Gecko: nothing here needs them, and their installers would only ask; no desktop
   # entries on the Linux side for the shortcuts a setup makes.
   export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
   start_xvfb "$work/xvfb.log" || return 1
   wine_runs_32bit || use_64bit_wine_only "$work"
-  wineboot -i >"$work/wineboot.log" 2>&1 || true
+  if [ "${WINEARCH:-}" = win32 ]; then
+    # Only the 32-bit loader makes a 32-bit Windows.
+    WINEARCH=win32 "$wine32_loader" wineboot.exe -i >"$work/wineboot.log" 2>&1 || true
+  else
+    wineboot -i >"$work/wineboot.log" 2>&1 || true
+  fi
   wineserver -w
+  # A pristine prefix stays as wineboot left it, its server ended: each test copies it.
+  if [ "${2:-}" = pristine ]; then
+    [ -f "$WINEPREFIX/system.reg" ] || return 2
+    return 0
+  fi
   # Kept running, so that each wine command afterwards starts quickly.
   wineserver -p </dev/null >/dev/null 2>&1
   [ -f "$WINEPREFIX/system.reg" ] || return 2
@@ -102,7 +118,7 @@ enter_fixture() { # work arch
 }
 
 wine_env_stop() {
-  wineserver -k >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1 || true  # none runs in a pristine prefix
   if [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1; then
     # Started by another process, so waited for by polling.
     for _ in $(seq 1 50); do
@@ -114,14 +130,22 @@ wine_env_stop() {
   return 0
 }
 
-# Lays out what the configurator needs: its own folder, with blanks in its path, holding the
-# program, the four add-ins and the pointer file; and stand-in host programs that the shell
-# finds under App Paths as it finds the real ones.
-stage_configurator() { # build dir, destination folder
-  local build=$1 folder=$2 hosts="$2/../Hosts" name key view
+# Lays out what the configurator needs as the package lays it out: its own folder, with blanks in
+# its path, holding the program, the pointer file and the 32-bit add-ins, and with a 64-bit
+# program the 64-bit add-ins in x64\ (taken from the 64-bit build, the 32-bit ones from the
+# 32-bit build); and stand-in host programs that the shell finds under App Paths as it finds the
+# real ones.
+stage_configurator() { # build dir, 32-bit build dir, destination folder, arch of the build
+  local build=$1 build32=$2 folder=$3 arch=$4 hosts="$3/../Hosts" name key view
   mkdir -p "$folder" "$hosts"
-  cp "$build/Trelvane.exe" "$build/ExcelTrelvane.dll" "$build/WordTrelvane.dll" \
-     "$build/PPTTrelvane.dll" "$build/AccessTrelvane.dll" "$build/HAND-M.CUR" "$folder/"
+  cp "$build/Trelvane.exe" "$build/HAND-M.CUR" "$folder/"
+  for name in $TRELVANE_ADDIN_NAMES; do  # from the add-ins' table
+    cp "$build32/$name.dll" "$folder/"
+    if [ "$arch" = x86_64 ]; then
+      mkdir -p "$folder/x64"
+      cp "$build/$name.dll" "$build/HAND-M.CUR" "$folder/x64/"
+    fi
+  done
   for name in WINWORD Excel MSACCESS POWERPNT; do
     cp "$build/tests/win/fake-host.exe" "$hosts/$name.exe"
     # Windows looks the name up with ".exe" added; Wine looks it up as given: both are there.

@@ -1,7 +1,13 @@
-; Trelvane's setup: one per Office bitness, installed for the current user alone, without
-; administrator rights. CPack fills the @...@ values; the add-ins' keys come from the include
-; generated from cmake/TrelvaneAddins.cmake, the same lines their own registration code comes
-; from.
+; Trelvane 7.0.0's setup, one per Office bitness, kept so that the tests can put a 7.0.0 install
+; in place and upgrade it: its script as released, with what CPack filled in then given by
+; defines, and addins.nsh as 7.0.0 generated it. The tests build it with makensis:
+;
+;   makensis -DVERSION=7.0.0 -DOFFICE_BITS=32|64 -DFILES=<folder> -DICON=<.ico> -DOUTFILE=<.exe>
+;            -DTARGET=x86-unicode|amd64-unicode setup70.nsi
+;
+; FILES holds Trelvane.exe, the four add-ins and HAND-M.CUR of OFFICE_BITS. 7.0.0 used the x86
+; stub for both; where 32-bit programs do not run the tests take the amd64 one, which behaves the
+; same (SetRegView picks the view either way).
 ;
 ; It installs the configurator, the four add-ins and the hand pointer into
 ; %LOCALAPPDATA%\Programs\Trelvane, registers the add-ins for the current user as their own
@@ -14,24 +20,17 @@
 ; could not be removed.
 
 Unicode true
+Target ${TARGET}
 RequestExecutionLevel user
 ManifestDPIAware true
 
-!ifndef VERSION
-  !define VERSION "@CPACK_PACKAGE_VERSION@"
-!endif
-!ifndef OUTFILE
-  !define OUTFILE "@CPACK_TOPLEVEL_DIRECTORY@/@CPACK_OUTPUT_FILE_NAME@"
-!endif
-!define INST_DIR "@CPACK_TEMPORARY_DIRECTORY@"
-!define OFFICE_BITS "@CPACK_TRELVANE_OFFICE_BITS@"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Trelvane"
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 !include "WordFunc.nsh"
 !include "x64.nsh"
-!include "@CPACK_TRELVANE_ADDINS_NSH@"
+!include "${__FILEDIR__}addins.nsh"
 
 Name "Trelvane"
 Caption "Trelvane ${VERSION} Setup for ${OFFICE_BITS}-bit Office"
@@ -45,11 +44,11 @@ VIAddVersionKey /LANG=1033 "ProductName" "Trelvane"
 VIAddVersionKey /LANG=1033 "FileDescription" "Trelvane setup for ${OFFICE_BITS}-bit Office"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=1033 "CompanyName" "@CPACK_PACKAGE_VENDOR@"
-VIAddVersionKey /LANG=1033 "OriginalFilename" "@CPACK_OUTPUT_FILE_NAME@"
+VIAddVersionKey /LANG=1033 "CompanyName" "Marrowick"
+VIAddVersionKey /LANG=1033 "OriginalFilename" "Trelvane-${VERSION}-setup-Office${OFFICE_BITS}.exe"
 
-!define MUI_ICON "@CPACK_TRELVANE_ICON@"
-!define MUI_UNICON "@CPACK_TRELVANE_ICON@"
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
 !define MUI_WELCOMEPAGE_TEXT "This installs Trelvane ${VERSION} for you alone, for ${OFFICE_BITS}-bit Office: a Classic tab with the menus and toolbars of earlier versions in Excel, Word, PowerPoint and Access.$\r$\n$\r$\nThe bitness must be Office's, not Windows'. Close Office before you go on."
 !define MUI_FINISHPAGE_TEXT "Trelvane is installed. The Classic tab appears the next time an Office program starts; the configurator chooses what it shows."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Trelvane.exe"
@@ -60,6 +59,16 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "@CPACK_OUTPUT_FILE_NAME@"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+
+; What 7.0.0 installed, each file of it given to COMMAND ("File" from FROM, "Delete" in FROM).
+!macro TrelvaneFiles COMMAND FROM
+  ${COMMAND} "${FROM}Trelvane.exe"
+  ${COMMAND} "${FROM}ExcelTrelvane.dll"
+  ${COMMAND} "${FROM}WordTrelvane.dll"
+  ${COMMAND} "${FROM}PPTTrelvane.dll"
+  ${COMMAND} "${FROM}AccessTrelvane.dll"
+  ${COMMAND} "${FROM}HAND-M.CUR"
+!macroend
 
 ; RESULT keeps its value if not empty; otherwise it becomes FILE when FOLDER\FILE exists and
 ; cannot be opened for writing, as a file a running program holds cannot.
@@ -148,7 +157,7 @@ Section "Trelvane"
   !insertmacro TrelvaneRequireFilesFree "$INSTDIR"
 
   SetOutPath "$INSTDIR"
-  @CPACK_NSIS_FULL_INSTALL@
+  !insertmacro TrelvaneFiles File "${FILES}/"
 
   ; The classes in the view of this setup's Office; the ProgIDs and Office keys are shared.
   SetRegView ${OFFICE_BITS}
@@ -159,10 +168,10 @@ Section "Trelvane"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Trelvane (for ${OFFICE_BITS}-bit Office)"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "@CPACK_PACKAGE_VENDOR@"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "@CPACK_TRELVANE_WEB_ADDRESS@"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "HelpLink" "@CPACK_TRELVANE_WEB_ADDRESS@"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "Contact" "@CPACK_TRELVANE_SUPPORT_ADDRESS@"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Marrowick"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "https://www.trelvane.example/"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "HelpLink" "https://www.trelvane.example/"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Contact" "support@trelvane.example"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Trelvane.exe"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
@@ -182,8 +191,7 @@ Section "Uninstall"
   SetShellVarContext current
   !insertmacro TrelvaneRequireFilesFree "$INSTDIR"
   !insertmacro TrelvaneRemoveAddinKeys
-@CPACK_NSIS_DELETE_FILES@
-@CPACK_NSIS_DELETE_DIRECTORIES@
+  !insertmacro TrelvaneFiles Delete "$INSTDIR\"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\Trelvane.lnk"
