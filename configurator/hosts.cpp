@@ -2,6 +2,7 @@
 
 #include "access/access_tabs.h"
 #include "excel/excel_tabs.h"
+#include "outlook/outlook_tabs.h"
 #include "powerpoint/powerpoint_tabs.h"
 #include "word/word_tabs.h"
 
@@ -14,7 +15,9 @@ constexpr HostChoice kChoices[] = {
     {HostOption::kAccess, "Access", "Access.Application", "Access", access::kTabs},
     {HostOption::kPowerPoint, "PowerPoint", "PowerPoint.Application", "PowerPoint",
      powerpoint::kTabs},
+    {HostOption::kOutlook, "Outlook", "Outlook.Application", "Outlook", outlook::kTabs},
 };
+static_assert(std::size(kChoices) == kHostCount);
 
 }  // namespace
 
@@ -24,7 +27,7 @@ std::span<const HostChoice> HostChoices() {
 
 bool IsHost(HostOption host) {
   const int number = static_cast<int>(host);
-  return number >= 1 && number <= 4;
+  return number >= 1 && number <= kHostCount;
 }
 
 const HostChoice& ChoiceOf(HostOption host) {

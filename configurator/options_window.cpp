@@ -33,11 +33,12 @@ struct HostProgram {
   int step;
   std::string_view name;  // handed to the shell, which finds the installed host
 };
-constexpr std::array<HostProgram, 4> kHostPrograms = {{
+constexpr std::array<HostProgram, kHostCount> kHostPrograms = {{
     {HostOption::kWord, 118, "WINWORD"},
     {HostOption::kExcel, 122, "Excel"},
     {HostOption::kAccess, 126, "MSACCESS"},
     {HostOption::kPowerPoint, 130, "POWERPNT"},
+    {HostOption::kOutlook, 134, "OUTLOOK"},
 }};
 
 bool IsBox(int box) {
@@ -133,6 +134,8 @@ bool OptionsWindow::Load() {
     select(148, HostOption::kAccess);
   else if (option_is(150, HostOption::kPowerPoint))
     select(152, HostOption::kPowerPoint);
+  else if (option_is(158, HostOption::kOutlook))
+    select(160, HostOption::kOutlook);
 
   bool any_installed = true;
   step(154, [&] {

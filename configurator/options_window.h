@@ -28,7 +28,7 @@ int TabBox(int index);
 
 // Box n's caption for the boxes that do not follow the host, in `language`; empty for a tab box.
 std::string_view FixedBoxCaption(int box, Language language = Language::kEnglish);
-// " Word" (leading blank), "Excel", "Access", "PowerPoint".
+// " Word" (leading blank), "Excel", "Access", "PowerPoint", "Outlook".
 std::string_view OptionCaption(HostOption host);
 
 class OptionsWindow {
@@ -95,7 +95,7 @@ class OptionsWindow {
   std::array<int, kBoxCount> boxes_{};  // 0 cleared, 1 set
   HostOption selected_ = HostOption::kWord;
   HostOption tab_host_ = HostOption::kWord;
-  std::array<bool, 4> installed_ = {true, true, true, true};  // by host number - 1
+  std::array<bool, kHostCount> installed_ = {true, true, true, true, true};  // by number - 1
   bool closed_ = false;
 };
 

@@ -12,7 +12,7 @@ constexpr int kBoxHeight = 255;
 // Each column as wide as the longest caption any host puts there needs ("Database Tools",
 // "Developer"), and clear of the next column and of the outline's right edge.
 constexpr TwipsPlace kColumns[] = {{840, 0, 1620, 0}, {2520, 0, 1275, 0}};
-constexpr int kColumnGap = 60;     // from one column's right edge to the next's left
+constexpr int kColumnGap = 60;      // from one column's right edge to the next's left
 constexpr int kOutlineInside = 60;  // from the last column's right edge to the outline's
 constexpr TwipsPlace kOutline = {480, 1470, 3375, 1695};
 

@@ -17,7 +17,7 @@ constexpr int kOptionGap = 60;  // between an option that grew and the next
 constexpr TwipsPlace kFixedBoxes[] = {
     {240, 330, 5295, 255}, {600, 675, 3975, 255}, {600, 1035, 3375, 255}};
 constexpr TwipsPlace kHideBox = {600, 1380, 1815, 255};
-constexpr int kFrameInside = 240;  // from a frame's right edge to the rightmost control in it
+constexpr int kFrameInside = 240;   // from a frame's right edge to the rightmost control in it
 constexpr int kOutlineInside = 60;  // from the outline's right edge to the hide box's
 constexpr int kButtonHeight = 405;
 constexpr int kButtonTop = 4460;

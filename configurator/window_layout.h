@@ -16,11 +16,11 @@ namespace trelvane::configurator {
 // The width in twips each caption needs: its text in its font, and for a box or an option the
 // mark beside it. Zero where nothing is known: the table's width then stands.
 struct CaptionWidths {
-  std::vector<int> options;         // the host options, in order
+  std::vector<int> options;          // the host options, in order
   std::array<int, 3> fixed_boxes{};  // boxes 0 to 2
-  int hide_box = 0;                 // box 11
-  std::vector<int> tab_boxes;       // the shown host's tab boxes, in table order
-  int application_frame = 0;        // a frame's caption, with its frame line either side
+  int hide_box = 0;                  // box 11
+  std::vector<int> tab_boxes;        // the shown host's tab boxes, in table order
+  int application_frame = 0;         // a frame's caption, with its frame line either side
   int options_frame = 0;
   int ok = 0;
   int cancel = 0;

@@ -60,7 +60,8 @@ TEST(ConfiguratorLoadTest, AFirstStartReadsTheDefaultsInOrderAndSelectsWord) {
                             "probe Word.Application",
                             "probe Excel.Application",
                             "probe Access.Application",
-                            "probe PowerPoint.Application"}));
+                            "probe PowerPoint.Application",
+                            "probe Outlook.Application"}));
   EXPECT_EQ(States(window), "1110000000000");
   EXPECT_EQ(window.selected(), HostOption::kWord);
   EXPECT_TRUE(world.messages.empty());
@@ -219,7 +220,8 @@ TEST(ConfiguratorLoadTest, EachTestOfTheStoredHostReadsItAfreshAndASelectionWrit
         {"2", HostOption::kExcel, 3u, Log{"write Option=2"}},
         {"3.0", HostOption::kAccess, 4u, Log{"write Option=3"}},
         {"4", HostOption::kPowerPoint, 5u, Log{"write Option=4"}},
-        {"7", HostOption::kWord, 5u, Log{}}}) {
+        {"5", HostOption::kOutlook, 6u, Log{"write Option=5"}},
+        {"7", HostOption::kWord, 6u, Log{}}}) {
     Loaded loaded({{"Option", stored}});
     EXPECT_EQ(loaded.window.selected(), host) << stored;
     EXPECT_EQ(loaded.world.Logged("read Option").size(), reads) << stored;
@@ -282,12 +284,13 @@ TEST(ConfiguratorLoadTest, WithNoHostInstalledOneMessageNamesThemAndTheProgramEn
   OptionsWindow window(world.seams());
   EXPECT_FALSE(window.Load());
   EXPECT_TRUE(window.closed());
-  EXPECT_EQ(Log(world.log.end() - 6, world.log.end()),
+  EXPECT_EQ(Log(world.log.end() - 7, world.log.end()),
             (Log{"probe Word.Application", "probe Excel.Application", "probe Access.Application",
-                 "probe PowerPoint.Application", "message Trelvane", "close"}));
+                 "probe PowerPoint.Application", "probe Outlook.Application", "message Trelvane",
+                 "close"}));
   ASSERT_EQ(world.messages.size(), 1u);
   const std::string& text = world.messages[0].text;
-  for (const char* host : {"Word", "Excel", "Access", "PowerPoint"})
+  for (const char* host : {"Word", "Excel", "Access", "PowerPoint", "Outlook"})
     EXPECT_NE(text.find(host), std::string::npos) << host;
   EXPECT_EQ(world.messages[0].icon, MessageIcon::kNone);
   const std::size_t logged = world.log.size();

@@ -62,7 +62,7 @@ TEST(ContentPlayer, BaseFormsRefuseItemsOnlyTheExtendedFormsCanWrite) {
 TEST(ContentPlayer, PassesEachItemsGetVisibleCallbackToItsEmitter) {
   constexpr Visibility kShow{"OnShow"};
   constexpr Item kItems[] = {
-      ButtonGroup(kShow), Icon("Bold", kShow), EndButtonGroup(), ComboBox("Font", kShow),
+      ButtonGroup(kShow), Icon("Bold", kShow),        EndButtonGroup(), ComboBox("Font", kShow),
       Spacer(" ", kShow), ImageMenu("I", "S", kShow), EndMenu(),
   };
   MarkupWriter w;
@@ -76,9 +76,9 @@ TEST(ContentPlayer, PassesEachItemsGetVisibleCallbackToItsEmitter) {
             R"( tag = "BR32341"></menu>)");
   // The base forms have no getVisible: such an item is a fault of the content, not ignored.
   MarkupWriter base;
-  EXPECT_THROW(PlayItems(base, std::span<const Item>(kItems).subspan(3, 1), EmitterForms::kBase,
-                         ""),
-               BuildFailure);
+  EXPECT_THROW(
+      PlayItems(base, std::span<const Item>(kItems).subspan(3, 1), EmitterForms::kBase, ""),
+      BuildFailure);
 }
 
 }  // namespace

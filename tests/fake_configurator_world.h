@@ -58,9 +58,11 @@ class FakeConfiguratorWorld final : public SettingsStore,
       {"Excel.Application", {"C:\\Office\\EXCEL.EXE /automation"}},
       {"Access.Application", {"\"C:\\Office\\MSACCESS.EXE\""}},
       {"PowerPoint.Application", {"C:\\Office\\POWERPNT.EXE"}},
+      {"Outlook.Application", {"\"C:\\Office\\OUTLOOK.EXE\" /automation"}},
   };
   std::set<std::string> files = {"C:\\Office\\WINWORD.EXE", "C:\\Office\\EXCEL.EXE",
-                                 "C:\\Office\\MSACCESS.EXE", "C:\\Office\\POWERPNT.EXE"};
+                                 "C:\\Office\\MSACCESS.EXE", "C:\\Office\\POWERPNT.EXE",
+                                 "C:\\Office\\OUTLOOK.EXE"};
   // Each add-in's two builds, as the package lays them out in `folder`.
   void InstallAddins() {
     for (const AddinEntry& addin : kAddinTable) {

@@ -106,8 +106,7 @@ TEST(OutlookDocument, EachCopyOfTheBarHasSevenMenusAndOnlyTheTabCopyHasGaps) {
   EXPECT_EQ(IdsStartingWith(tab_copy, "sep").size(), 6u);
   EXPECT_EQ(Count(tab_copy, R"(</menu><button id="sep00)"), 6);
   // Help ends with the add-in's own two buttons, prefixed inside the All menu.
-  EXPECT_EQ(Count(all_copy, R"(<button id="Alld24224025" label="Uninstall Trelvane")"),
-            1);
+  EXPECT_EQ(Count(all_copy, R"(<button id="Alld24224025" label="Uninstall Trelvane")"), 1);
   EXPECT_TRUE(tab_copy.ends_with(
       R"(<control idMso="About" label="About Microsoft Outlook"/><menuSeparator id="msep0077d"/>)"
       R"(<button id="d24224025" label="Uninstall Trelvane" screentip="You can )"

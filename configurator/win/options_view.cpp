@@ -19,8 +19,8 @@ constexpr int kClientHeightTwips = 4965;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kIconResource = 1;
 constexpr HostOption kHosts[] = {HostOption::kWord, HostOption::kExcel, HostOption::kAccess,
-                                 HostOption::kPowerPoint};
-constexpr int kHostCount = static_cast<int>(std::size(kHosts));
+                                 HostOption::kPowerPoint, HostOption::kOutlook};
+static_assert(std::size(kHosts) == kHostCount);
 
 // Arial, as the window has always been drawn; Chinese, Japanese and Korean in the system's own
 // face, which has their characters.
@@ -284,7 +284,7 @@ void OptionsView::ShowModelState() {
                           model_->IsSet(box) ? BST_CHECKED : BST_UNCHECKED, 0);
   }
   const int selected = static_cast<int>(model_->selected());
-  for (int k = 1; k <= 4; ++k) {
+  for (int k = 1; k <= kHostCount; ++k) {
     const HWND option = ::GetDlgItem(window_.get(), kFirstOptionId + k - 1);
     ::SendMessageW(option, BM_SETCHECK, k == selected ? BST_CHECKED : BST_UNCHECKED, 0);
     ::EnableWindow(option, model_->IsInstalled(static_cast<HostOption>(k)));
@@ -343,7 +343,7 @@ void OptionsView::OnCommand(int id, int code) {
     return;
   if (IsBox(id)) {
     model_->ClickBox(id - kFirstBoxId);
-  } else if (id >= kFirstOptionId && id < kFirstOptionId + 4) {
+  } else if (id >= kFirstOptionId && id < kFirstOptionId + kHostCount) {
     model_->ClickOption(static_cast<HostOption>(id - kFirstOptionId + 1));
   } else if (id == kOkId) {
     const HCURSOR before = pointer_;

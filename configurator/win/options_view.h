@@ -1,8 +1,9 @@
 // The options window on screen: the model's boxes, options and buttons as standard controls in
 // Windows' UI language, laid out from the twips table with the screen's real DPI, widened where a
 // caption needs it (the tab boxes as the chosen host's tabs need them; an option whose host is
-// missing is disabled), driven by mouse and keyboard as any dialog is. It passes every click to the model and shows the model's state after it; it is the
-// window surface the model's load sequence prepares. Destroying it ends the message loop.
+// missing is disabled), driven by mouse and keyboard as any dialog is. It passes every click to the
+// model and shows the model's state after it; it is the window surface the model's load sequence
+// prepares. Destroying it ends the message loop.
 #pragma once
 
 #include <windows.h>
@@ -19,7 +20,7 @@ namespace trelvane::configurator::win {
 // Control ids, also how the tests find the controls.
 enum ControlId : int {
   kFirstBoxId = 1000,     // box n is kFirstBoxId + n (tab boxes: see TabBox)
-  kFirstOptionId = 1101,  // option k (1 Word ... 4 PowerPoint) is kFirstOptionId + k - 1
+  kFirstOptionId = 1101,  // option k (1 Word ... 5 Outlook) is kFirstOptionId + k - 1
   kApplicationFrameId = 1201,
   kOptionsFrameId = 1202,
   kOutlineId = 1203,

@@ -108,7 +108,7 @@ void CheckView(CheckList& checks) {
   }
   bool fonts = ArialBold(control(view::kApplicationFrameId), 900, dpi) &&
                ArialBold(control(view::kOptionsFrameId), 900, dpi);
-  for (int k = 0; k < 4; ++k)
+  for (int k = 0; k < configurator::kHostCount; ++k)
     fonts = fonts && ArialBold(control(view::kFirstOptionId + k), 900, dpi);
   for (int box = 0; box < configurator::kBoxCount; ++box)
     fonts = fonts && ArialBold(control(view::kFirstBoxId + box), 900, dpi);

@@ -1,7 +1,8 @@
 // What an add-in's start costs its host. Office times each add-in's connection, and Outlook turns
 // off one that starts slowly, so the test host times a start (created, connected, the first
 // document) and reports it, and counts the calls into the host, which the add-in alone decides:
-// Name and Version, once each, for every add-in. Where the add-in answers one ribbon alone, the
+// Name, Version and the UI language (LanguageSettings, then its LanguageID), once each, for every
+// add-in. Where the add-in answers one ribbon alone, the
 // others cost no call at all.
 #include <algorithm>
 #include <cstdio>
@@ -24,6 +25,7 @@ struct Start {
   int lookups = 0;  // GetIDsOfNames calls on them
   int names = 0;
   int versions = 0;
+  int languages = 0;  // LanguageSettings.LanguageID
   int later_calls = 0;  // calls and lookups while the other ribbons were asked for
   bool others_empty = true;
 };
@@ -38,8 +40,10 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
 Start StartOnce(const AddinUnderTest& addin) {
   Start start;
   FakeWindow window(addin.expected.window_has_document_map);
+  FakeLanguageSettings settings;
   FakeApplication application(addin.expected.application_name, &window);
   application.version = L"16.0";
+  application.language_settings = &settings;
   LARGE_INTEGER begin;
   LARGE_INTEGER end;
   ::QueryPerformanceCounter(&begin);
@@ -52,18 +56,19 @@ Start StartOnce(const AddinUnderTest& addin) {
   ::QueryPerformanceCounter(&end);
   start.answered = connected == S_OK && document.hr == S_OK && !document.text.empty();
   start.milliseconds = Milliseconds(begin, end);
-  start.calls = application.calls + window.calls;
-  start.lookups = application.lookups + window.lookups;
+  start.calls = application.calls + window.calls + settings.calls;
+  start.lookups = application.lookups + window.lookups + settings.lookups;
   start.names = application.name_reads;
   start.versions = application.version_reads;
+  start.languages = std::min(application.language_settings_reads, settings.reads);
   if (addin.expected.other_ribbons_empty) {
     for (const wchar_t* other :
          {L"Microsoft.Outlook.Mail.Compose", L"Microsoft.Outlook.Mail.Read"}) {
       const CustomUi answer = GetCustomUi(object.get(), other);
       start.others_empty = start.others_empty && answer.hr == S_OK && answer.text.empty();
     }
-    start.later_calls = application.calls + window.calls + application.lookups + window.lookups -
-                        start.calls - start.lookups;
+    start.later_calls = application.calls + window.calls + settings.calls + application.lookups +
+                        window.lookups + settings.lookups - start.calls - start.lookups;
   }
   return start;
 }
@@ -75,10 +80,11 @@ void CheckStartCost(CheckList& checks, const AddinUnderTest& addin) {
   const Start first = StartOnce(addin);
   if (!checks.Expect(first.answered, "a start: created, connected, the first document"))
     return;
-  checks.Expect(
-      first.calls == 2 && first.names == 1 && first.versions == 1 && first.lookups <= 2,
-      "a start calls into the host for its Name and Version alone, once each",
-      std::to_string(first.calls) + " calls, " + std::to_string(first.lookups) + " name lookups");
+  checks.Expect(first.calls == 4 && first.names == 1 && first.versions == 1 &&
+                    first.languages == 1 && first.lookups <= 4,
+                "a start calls into the host for its Name, Version and UI language alone, once each",
+                std::to_string(first.calls) + " calls, " + std::to_string(first.lookups) +
+                    " name lookups");
   if (addin.expected.other_ribbons_empty) {
     checks.Expect(first.others_empty && first.later_calls == 0,
                   "the other windows' ribbons then get the empty string with no call into the host",
@@ -93,7 +99,7 @@ void CheckStartCost(CheckList& checks, const AddinUnderTest& addin) {
   std::snprintf(text, sizeof text,
                 "a start (created, connected, the first document) took %.2f ms the first time, "
                 "median %.2f ms and at most %.2f ms over %d more; %d calls into the host "
-                "(Name, Version) and %d name lookups",
+                "(Name, Version, LanguageSettings, LanguageID) and %d name lookups",
                 first.milliseconds, times[times.size() / 2], times.back(), kRepeats, first.calls,
                 first.lookups);
   checks.Report(text);

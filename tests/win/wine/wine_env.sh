@@ -146,7 +146,7 @@ stage_configurator() { # build dir, 32-bit build dir, destination folder, arch o
       cp "$build/$name.dll" "$build/HAND-M.CUR" "$folder/x64/"
     fi
   done
-  for name in WINWORD Excel MSACCESS POWERPNT; do
+  for name in WINWORD Excel MSACCESS POWERPNT OUTLOOK; do
     cp "$build/tests/win/fake-host.exe" "$hosts/$name.exe"
     # Windows looks the name up with ".exe" added; Wine looks it up as given: both are there.
     for key in "$name" "$name.exe"; do
