@@ -44,6 +44,19 @@ struct Item {
   std::size_t included_size = 0;
 };
 
+// Whether the item is one of the host's own controls (an idMso): Office owns its words.
+constexpr bool NamesBuiltInControl(const Item& item) {
+  switch (item.kind) {
+    case ItemKind::kControl:
+    case ItemKind::kGallery:
+    case ItemKind::kIcon:
+    case ItemKind::kComboBox:
+      return !item.id_mso.empty();
+    default:
+      return false;
+  }
+}
+
 // The three content procedures' lists of one host, and what follows the Tools panel group on
 // the tab (Access's toolbox group; nothing elsewhere).
 struct HostContent {

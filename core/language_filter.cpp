@@ -7,18 +7,6 @@
 namespace trelvane {
 namespace {
 
-bool NamesBuiltInControl(const Item& item) {
-  switch (item.kind) {
-    case ItemKind::kControl:
-    case ItemKind::kGallery:
-    case ItemKind::kIcon:
-    case ItemKind::kComboBox:
-      return !item.id_mso.empty();
-    default:
-      return false;
-  }
-}
-
 std::string_view Ours(std::string_view text, Language language) {
   return Text(language, TextSection::kRibbon, text);
 }
@@ -66,14 +54,10 @@ std::vector<Item> LocalizedContent::Items(std::span<const Item> items, Language 
 }
 
 LocalizedContent::LocalizedContent(const HostContent& content, Language language)
-    : lists_(content) {
+    : ContentLists(content) {
   if (language == Language::kEnglish)
     return;
-  menu_bar_ = Items(content.menu_bar, language, texts_);
-  standard_toolbar_ = Items(content.standard_toolbar, language, texts_);
-  formatting_toolbar_ = Items(content.formatting_toolbar, language, texts_);
-  after_tools_panel_ = Items(content.after_tools_panel, language, texts_);
-  lists_ = {menu_bar_, standard_toolbar_, formatting_toolbar_, after_tools_panel_};
+  Rewrite(content, [&](std::span<const Item> items) { return Items(items, language, texts_); });
 }
 
 }  // namespace trelvane

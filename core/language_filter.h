@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/content.h"
+#include "core/content_lists.h"
 #include "core/language.h"
 
 namespace trelvane {
@@ -19,27 +20,14 @@ namespace trelvane {
 // of our own elements translated, those of built-in controls left out. English: unchanged.
 std::string MarkupInLanguage(std::string_view markup, Language language);
 
-// A host's content lists in one language, held for as long as a build plays them: the tables
-// themselves for English.
-class LocalizedContent {
+// A host's content lists in one language: the tables themselves for English.
+class LocalizedContent final : public ContentLists {
  public:
   LocalizedContent(const HostContent& content, Language language);
-  LocalizedContent(const LocalizedContent&) = delete;
-  LocalizedContent& operator=(const LocalizedContent&) = delete;
-
-  const HostContent& lists() const { return lists_; }
 
   // `items` in `language`, their includes written out; rewritten texts are kept in `texts`.
   static std::vector<Item> Items(std::span<const Item> items, Language language,
                                  std::deque<std::string>& texts);
-
- private:
-  std::deque<std::string> texts_;  // rewritten literal tags; a deque keeps their places
-  std::vector<Item> menu_bar_;
-  std::vector<Item> standard_toolbar_;
-  std::vector<Item> formatting_toolbar_;
-  std::vector<Item> after_tools_panel_;
-  HostContent lists_;
 };
 
 }  // namespace trelvane

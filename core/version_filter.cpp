@@ -23,18 +23,6 @@ bool Divides(ItemKind kind) {
   return kind == ItemKind::kSeparator || kind == ItemKind::kSpacer || kind == ItemKind::kBarGap;
 }
 
-bool NamesControl(const Item& item) {
-  switch (item.kind) {
-    case ItemKind::kControl:
-    case ItemKind::kGallery:
-    case ItemKind::kIcon:
-    case ItemKind::kComboBox:
-      return !item.id_mso.empty();
-    default:
-      return false;
-  }
-}
-
 void Flatten(std::span<const Item> items, std::vector<Item>& out) {
   for (const Item& item : items) {
     if (item.kind == ItemKind::kInclude) {
@@ -210,7 +198,7 @@ void ChangeTextsForVersion(std::vector<Item>& items, std::span<const TextChange>
         texts.push_back(std::move(text));
         item.text = texts.back();
       }
-    } else if (!NamesControl(item)) {
+    } else if (!NamesBuiltInControl(item)) {
       item.label = changed(item.label);
       item.screentip = changed(item.screentip);
     }
@@ -223,7 +211,7 @@ std::vector<Item> ItemsForVersion(std::span<const Item> items,
   std::vector<bool> kept(flat.size(), true);
   bool dropped = false;
   for (std::size_t i = 0; i < flat.size(); ++i) {
-    if (!NamesControl(flat[i]))
+    if (!NamesBuiltInControl(flat[i]))
       continue;
     if (const VersionChange* change = ChangeFor(changes, flat[i].id_mso, version)) {
       if (change->later_id_mso.empty()) {
@@ -249,20 +237,14 @@ std::vector<Item> ItemsForVersion(std::span<const Item> items,
 VersionedContent::VersionedContent(const HostContent& content,
                                    std::span<const VersionChange> changes,
                                    std::span<const TextChange> text_changes, OfficeVersion version)
-    : lists_(content) {
-  // The version every change postdates plays the tables as they stand, with no copy.
+    : ContentLists(content) {
   if (!AnyAppliesTo(changes, version) && !AnyAppliesTo(text_changes, version))
     return;
-  const auto for_version = [&](std::span<const Item> items) {
+  Rewrite(content, [&](std::span<const Item> items) {
     std::vector<Item> out = ItemsForVersion(items, changes, version);
     ChangeTextsForVersion(out, text_changes, version, texts_);
     return out;
-  };
-  menu_bar_ = for_version(content.menu_bar);
-  standard_toolbar_ = for_version(content.standard_toolbar);
-  formatting_toolbar_ = for_version(content.formatting_toolbar);
-  after_tools_panel_ = for_version(content.after_tools_panel);
-  lists_ = {menu_bar_, standard_toolbar_, formatting_toolbar_, after_tools_panel_};
+  });
 }
 
 }  // namespace trelvane

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/content.h"
+#include "core/content_lists.h"
 #include "core/office_version.h"
 #include "core/version_changes.h"
 
@@ -29,24 +30,11 @@ std::vector<Item> ItemsForVersion(std::span<const Item> items,
 void ChangeTextsForVersion(std::vector<Item>& items, std::span<const TextChange> changes,
                            OfficeVersion version, std::deque<std::string>& texts);
 
-// A host's content lists for one version, held for as long as a build plays them: the tables
-// themselves where no change applies to the version.
-class VersionedContent {
+// A host's content lists for one version: the tables themselves where no change applies to it.
+class VersionedContent final : public ContentLists {
  public:
   VersionedContent(const HostContent& content, std::span<const VersionChange> changes,
                    std::span<const TextChange> text_changes, OfficeVersion version);
-  VersionedContent(const VersionedContent&) = delete;
-  VersionedContent& operator=(const VersionedContent&) = delete;
-
-  const HostContent& lists() const { return lists_; }
-
- private:
-  std::deque<std::string> texts_;
-  std::vector<Item> menu_bar_;
-  std::vector<Item> standard_toolbar_;
-  std::vector<Item> formatting_toolbar_;
-  std::vector<Item> after_tools_panel_;
-  HostContent lists_;
 };
 
 }  // namespace trelvane

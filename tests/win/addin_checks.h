@@ -28,12 +28,10 @@ void CheckStartCost(CheckList& checks, const AddinUnderTest& addin);
 // GetCustomUI for every prepared settings case, and before any connection.
 void CheckRibbonCases(CheckList& checks, const AddinUnderTest& addin);
 void CheckUnconnected(CheckList& checks, const AddinUnderTest& addin);
-// GetCustomUI for a host that reports Office 14.0, 15.0 and 16.0 in turn, and for one that
-// has no Version: each gets the document trelvane-ribbon prints for that version.
+// GetCustomUI for a host that reports Office 14.0, 15.0 and 16.0 in turn, one that has no
+// Version, and Office 16 whose LanguageSettings.LanguageID answers 1031, 1041 and 2052: each
+// gets the document trelvane-ribbon prints for that version and language.
 void CheckOfficeVersions(CheckList& checks, const AddinUnderTest& addin);
-// LanguageSettings.LanguageID answering 1031, 1041 and 2052, and missing: each language's
-// document equals trelvane-ribbon's, the language read once per build.
-void CheckOfficeLanguages(CheckList& checks, const AddinUnderTest& addin);
 
 // One connected add-in object through its callbacks, then released.
 void CheckCallbacks(CheckList& checks, const AddinUnderTest& addin);

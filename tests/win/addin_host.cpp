@@ -110,7 +110,6 @@ int Run(int argc, wchar_t** argv) {
   CheckClassObject(checks, addin);
   CheckRibbonCases(checks, addin);
   CheckOfficeVersions(checks, addin);
-  CheckOfficeLanguages(checks, addin);
   CheckUnconnected(checks, addin);
   CheckCallbacks(checks, addin);
   if (expected->follows_active_object)

@@ -819,10 +819,10 @@ void CheckEachHostHidesItsTabs(CheckList& checks, const Options& options) {
       kept = kept && document.find(std::string("<tab idMso=\"").append(id_mso).append("\"")) ==
                          std::string::npos;
     }
-    checks.Expect(document.find("startFromScratch") == std::string::npos && hidden == others &&
-                      kept,
-                  name + ": one tab box cleared, the others are hidden one by one",
-                  std::to_string(hidden) + " hidden");
+    checks.Expect(
+        document.find("startFromScratch") == std::string::npos && hidden == others && kept,
+        name + ": one tab box cleared, the others are hidden one by one",
+        std::to_string(hidden) + " hidden");
   }
   ClearStoredSettings();
 }

@@ -107,72 +107,34 @@ void CheckRibbonCases(CheckList& checks, const AddinUnderTest& addin) {
   ClearStoredSettings();
 }
 
+// Office 2010 to 16, one without Version, Office 16 in German, Japanese and Chinese and one
+// without LanguageSettings (which takes Windows' UI language: English in the test prefix). Each
+// document is trelvane-ribbon's for the same, the host asked once for each.
 void CheckOfficeVersions(CheckList& checks, const AddinUnderTest& addin) {
   ClearStoredSettings();
-  struct VersionCase {
+  struct HostCase {
     std::optional<std::wstring> version;  // none: an Application without Version
+    std::optional<LONG> lcid;             // none: an Application without LanguageSettings
     const wchar_t* document;              // what trelvane-ribbon printed for it
   };
-  const VersionCase versions[] = {{L"14.0", L"office-14.xml"},
-                                  {L"15.0", L"office-15.xml"},
-                                  {L"16.0", L"office-16.xml"},
-                                  {std::nullopt, L"office-14.xml"}};
-  for (const VersionCase& version : versions) {
+  const HostCase cases[] = {
+      {L"14.0", std::nullopt, L"office-14.xml"}, {L"15.0", std::nullopt, L"office-15.xml"},
+      {L"16.0", std::nullopt, L"office-16.xml"}, {std::nullopt, std::nullopt, L"office-14.xml"},
+      {L"16.0", 1031, L"language-1031.xml"},     {L"16.0", 1041, L"language-1041.xml"},
+      {L"16.0", 2052, L"language-2052.xml"}};
+  for (const HostCase& host : cases) {
     const std::string name =
-        "Office " + (version.version ? Utf8(*version.version) : std::string("without Version"));
-    const auto expected = ReadTextFile(addin.cases_folder + L"\\" + version.document);
-    if (!checks.Expect(expected.has_value(), name + ": expected document readable"))
-      continue;
-    FakeWindow window(true);
-    FakeApplication application(addin.expected.application_name, &window);
-    application.version = version.version;
-    {
-      HRESULT hr = E_UNEXPECTED;
-      com_ptr<IDispatch> object = CreateAddin(addin.expected.prog_id, hr);
-      if (!checks.Expect(object && SUCCEEDED(hr), name + ": created by ProgID", Hex(hr)))
-        continue;
-      checks.ExpectHr(ConnectAddin(object.get(), &application), S_OK, name + ": OnConnection");
-      const CustomUi answer = GetCustomUi(object.get(), addin.expected.ribbon_id);
-      checks.Expect(
-          answer.hr == S_OK && answer.text == *expected,
-          name + ": GetCustomUI gives trelvane-ribbon's document for " + Utf8(version.document),
-          answer.hr == S_OK ? FirstDifference(answer.text, *expected) : Hex(answer.hr));
-      checks.Expect(
-          application.version_reads == (version.version ? 1 : 0),
-          name + (version.version ? ": Version read once for the build" : ": no Version read"),
-          std::to_string(application.version_reads) + " reads");
-    }
-    checks.Expect(application.borrowed() == 0 && window.borrowed() == 0,
-                  name + ": the host objects' references all came back");
-  }
-  ClearStoredSettings();
-}
-
-// Office 16 in German, Japanese and Chinese, and one without LanguageSettings, which takes
-// Windows' UI language: English in the test prefix.
-void CheckOfficeLanguages(CheckList& checks, const AddinUnderTest& addin) {
-  ClearStoredSettings();
-  struct LanguageCase {
-    std::optional<LONG> lcid;  // none: an Application without LanguageSettings
-    const wchar_t* document;   // what trelvane-ribbon printed for it
-  };
-  const LanguageCase languages[] = {{1031, L"language-1031.xml"},
-                                    {1041, L"language-1041.xml"},
-                                    {2052, L"language-2052.xml"},
-                                    {std::nullopt, L"office-16.xml"}};
-  for (const LanguageCase& language : languages) {
-    const std::string name = "Office 16 " + (language.lcid ? "in language " +
-                                                                 std::to_string(*language.lcid)
-                                                           : std::string("without LanguageSettings"));
-    const auto expected = ReadTextFile(addin.cases_folder + L"\\" + language.document);
+        "Office " + (host.version ? Utf8(*host.version) : std::string("without Version")) +
+        (host.lcid ? " in language " + std::to_string(*host.lcid) : std::string());
+    const auto expected = ReadTextFile(addin.cases_folder + L"\\" + host.document);
     if (!checks.Expect(expected.has_value(), name + ": expected document readable"))
       continue;
     FakeWindow window(true);
     FakeLanguageSettings settings;
     FakeApplication application(addin.expected.application_name, &window);
-    application.version = L"16.0";
-    if (language.lcid) {
-      settings.ui_language = *language.lcid;
+    application.version = host.version;
+    if (host.lcid) {
+      settings.ui_language = *host.lcid;
       application.language_settings = &settings;
     }
     {
@@ -184,14 +146,18 @@ void CheckOfficeLanguages(CheckList& checks, const AddinUnderTest& addin) {
       const CustomUi answer = GetCustomUi(object.get(), addin.expected.ribbon_id);
       checks.Expect(
           answer.hr == S_OK && answer.text == *expected,
-          name + ": GetCustomUI gives trelvane-ribbon's document for " + Utf8(language.document),
+          name + ": GetCustomUI gives trelvane-ribbon's document for " + Utf8(host.document),
           answer.hr == S_OK ? FirstDifference(answer.text, *expected) : Hex(answer.hr));
-      const int expected_reads = language.lcid ? 1 : 0;
-      checks.Expect(application.language_settings_reads == expected_reads &&
-                        settings.reads == expected_reads,
-                    name + ": LanguageSettings and LanguageID read " +
-                        (language.lcid ? "once each" : "not at all") + " for the build",
-                    std::to_string(application.language_settings_reads) + " and " +
+      const int versions = host.version ? 1 : 0;
+      const int languages = host.lcid ? 1 : 0;
+      checks.Expect(application.version_reads == versions &&
+                        application.language_settings_reads == languages &&
+                        settings.reads == languages,
+                    name +
+                        ": Version, LanguageSettings and LanguageID each read once for the "
+                        "build, where the host has them",
+                    std::to_string(application.version_reads) + ", " +
+                        std::to_string(application.language_settings_reads) + " and " +
                         std::to_string(settings.reads) + " reads");
     }
     checks.Expect(application.borrowed() == 0 && window.borrowed() == 0 && settings.borrowed() == 0,

@@ -25,7 +25,7 @@ struct Start {
   int lookups = 0;  // GetIDsOfNames calls on them
   int names = 0;
   int versions = 0;
-  int languages = 0;  // LanguageSettings.LanguageID
+  int languages = 0;    // LanguageSettings.LanguageID
   int later_calls = 0;  // calls and lookups while the other ribbons were asked for
   bool others_empty = true;
 };
@@ -80,11 +80,11 @@ void CheckStartCost(CheckList& checks, const AddinUnderTest& addin) {
   const Start first = StartOnce(addin);
   if (!checks.Expect(first.answered, "a start: created, connected, the first document"))
     return;
-  checks.Expect(first.calls == 4 && first.names == 1 && first.versions == 1 &&
-                    first.languages == 1 && first.lookups <= 4,
-                "a start calls into the host for its Name, Version and UI language alone, once each",
-                std::to_string(first.calls) + " calls, " + std::to_string(first.lookups) +
-                    " name lookups");
+  checks.Expect(
+      first.calls == 4 && first.names == 1 && first.versions == 1 && first.languages == 1 &&
+          first.lookups <= 4,
+      "a start calls into the host for its Name, Version and UI language alone, once each",
+      std::to_string(first.calls) + " calls, " + std::to_string(first.lookups) + " name lookups");
   if (addin.expected.other_ribbons_empty) {
     checks.Expect(first.others_empty && first.later_calls == 0,
                   "the other windows' ribbons then get the empty string with no call into the host",
