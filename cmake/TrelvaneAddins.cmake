@@ -17,7 +17,7 @@ set(TRELVANE_ADDINS
 set(TRELVANE_UPGRADE_CODE "7C1E5A0B-3F64-4D2A-9B8E-5D0F2A6C4E19")
 
 # trelvane_addin_fields(<line> <prefix>) sets <prefix>_NAME, _OFFICE, _CLSID, _PROG_ID,
-# _PRODUCT (the product name: "Excel 2010 Trelvane", also the host's friendly name) and
+# _PRODUCT (the product name: "Trelvane for Excel", also the host's friendly name) and
 # _DESCRIPTION in the caller's scope.
 function(trelvane_addin_fields line prefix)
   string(REPLACE "|" ";" fields "${line}")
@@ -28,7 +28,7 @@ function(trelvane_addin_fields line prefix)
   set(${prefix}_OFFICE "${office}" PARENT_SCOPE)
   set(${prefix}_CLSID "${clsid}" PARENT_SCOPE)
   set(${prefix}_PROG_ID "${name}.Connect" PARENT_SCOPE)
-  set(${prefix}_PRODUCT "${office} 2010 Trelvane" PARENT_SCOPE)
+  set(${prefix}_PRODUCT "Trelvane for ${office}" PARENT_SCOPE)
   set(${prefix}_DESCRIPTION
       "Adds the Classic tab: the menus and toolbars of earlier ${office} versions" PARENT_SCOPE)
 endfunction()

@@ -169,7 +169,7 @@ check_addin() { # name host office clsid
   expect_value "$label: ProgID names the CLSID" "$prog_key\\CLSID" "(Default)" "$view" "$clsid"
   expect_value "$label: add-in LoadBehavior" "$addin_key" LoadBehavior "$view" 0x3
   expect_value "$label: add-in FriendlyName" "$addin_key" FriendlyName "$view" \
-    "$office 2010 Trelvane"
+    "Trelvane for $office"
 
   rc=0
   timeout 300 "$loader" "$build/tests/win/addin-host.exe" --dll "$dll" --progid "$prog_id" \
