@@ -19,11 +19,11 @@ std::string_view RoutineName(Routine routine) {
   return "";
 }
 
-}  // namespace
-
 std::string_view ErrorReportTitle(Language language) {
   return Text(language, TextSection::kWindows, "Application Error");
 }
+
+}  // namespace
 
 std::string ErrorReportText(Language language, std::string_view description, Routine routine,
                             int step) {

@@ -13,8 +13,6 @@ namespace trelvane::configurator {
 // The options window's routines that number their steps.
 enum class Routine { kLoad, kOk, kCancel };
 
-std::string_view ErrorReportTitle(Language language);
-
 // The failure's description, the routine and the step that failed, and where to send it, in
 // `language` (the description is the failure's own).
 std::string ErrorReportText(Language language, std::string_view description, Routine routine,

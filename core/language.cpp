@@ -9,7 +9,6 @@
 namespace trelvane {
 namespace {
 
-// Primary languages as Windows numbers them (the low ten bits of an LCID).
 constexpr LanguageInfo kLanguages[] = {
     {Language::kGerman, "de", 1031, "German"},
     {Language::kFrench, "fr", 1036, "French"},
@@ -28,18 +27,13 @@ constexpr LanguageInfo kEnglish = {Language::kEnglish, "en", 1033, "English"};
 
 constexpr std::uint32_t kPrimaryChinese = 0x04;
 
-struct Primary {
-  std::uint32_t id;
-  std::string_view subtag;
-  Language language;
-};
-constexpr Primary kPrimaries[] = {
-    {0x07, "de", Language::kGerman},     {0x0C, "fr", Language::kFrench},
-    {0x0A, "es", Language::kSpanish},    {0x10, "it", Language::kItalian},
-    {0x16, "pt", Language::kPortuguese}, {0x13, "nl", Language::kDutch},
-    {0x15, "pl", Language::kPolish},     {0x19, "ru", Language::kRussian},
-    {0x11, "ja", Language::kJapanese},   {0x12, "ko", Language::kKorean},
-};
+// A language's primary language: the low ten bits of its LCID, the first subtag of its tag.
+constexpr std::uint32_t PrimaryId(const LanguageInfo& info) {
+  return info.lcid & 0x3FF;
+}
+constexpr std::string_view PrimarySubtag(const LanguageInfo& info) {
+  return info.tag.substr(0, info.tag.find('-'));
+}
 
 // Chinese sublanguages: 1 Taiwan, 3 Hong Kong, 5 Macao and 0x1F (zh-Hant) write Traditional.
 Language ChineseOfSublanguage(std::uint32_t sublanguage) {
@@ -98,9 +92,9 @@ Language LanguageOfLcid(std::uint32_t lcid) {
   const std::uint32_t primary = lcid & 0x3FF;
   if (primary == kPrimaryChinese)
     return ChineseOfSublanguage((lcid >> 10) & 0x3F);
-  for (const Primary& entry : kPrimaries) {
-    if (entry.id == primary)
-      return entry.language;
+  for (const LanguageInfo& info : kLanguages) {
+    if (PrimaryId(info) == primary)
+      return info.language;
   }
   return Language::kEnglish;
 }
@@ -135,9 +129,9 @@ std::optional<Language> LanguageOfTag(std::string_view tag) {
   }
   if (EqualsIgnoringAsciiCase(primary, "zh"))
     return ChineseOfSubtags(rest);
-  for (const Primary& entry : kPrimaries) {
-    if (EqualsIgnoringAsciiCase(primary, entry.subtag))
-      return entry.language;
+  for (const LanguageInfo& info : kLanguages) {
+    if (EqualsIgnoringAsciiCase(primary, PrimarySubtag(info)))
+      return info.language;
   }
   return Language::kEnglish;
 }

@@ -68,16 +68,4 @@ std::string FormatText(std::string_view pattern, std::initializer_list<std::stri
   return out;
 }
 
-std::size_t CatalogSize() {
-  return generated::kCatalogSize;
-}
-
-TextSection CatalogSection(std::size_t index) {
-  return generated::kCatalogSections[index];
-}
-
-std::string_view CatalogText(std::size_t index) {
-  return generated::kCatalog[index];
-}
-
 }  // namespace trelvane

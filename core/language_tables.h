@@ -31,11 +31,6 @@ std::string_view Text(Language language, TextSection section, std::string_view e
 // `pattern` with {0}, {1}, ... replaced by `values` in order; a placeholder without a value stays.
 std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> values);
 
-// Every catalog text of `section`, in catalog order.
-std::size_t CatalogSize();
-TextSection CatalogSection(std::size_t index);
-std::string_view CatalogText(std::size_t index);
-
 namespace generated {
 extern const std::string_view kCatalog[];
 extern const TextSection kCatalogSections[];

@@ -188,8 +188,18 @@ void ChangeTextsForVersion(std::vector<Item>& items, std::span<const TextChange>
     const TextChange* change = TextChangeFor(changes, text, version);
     return change ? change->later_text : text;
   };
+  // Whether a literal tag holds a changed text anywhere, before it is taken apart.
+  const auto mentions_one = [&](std::string_view text) {
+    for (const TextChange& change : changes) {
+      if (text.find(change.text) != std::string_view::npos)
+        return true;
+    }
+    return false;
+  };
   for (Item& item : items) {
     if (item.kind == ItemKind::kMenuTag || item.kind == ItemKind::kLiteral) {
+      if (!mentions_one(item.text))
+        continue;
       std::string text = RewriteTextAttributes(
           item.text, [&](std::string_view value, bool) -> std::optional<std::string> {
             return std::string(changed(value));

@@ -5,6 +5,7 @@
 // A control without a label shows Office's own; the others carry the old menus' wording, three
 // full stops and all. The two buttons at the end of Help are written whole, their ids prefixed
 // with "All" inside the All menu.
+#include "core/own_buttons.h"
 #include "outlook/outlook_content.h"
 
 namespace trelvane::outlook {
@@ -228,9 +229,7 @@ constexpr Item kMenuBar[] = {
       Separator(),
       Control("About", "About Microsoft Outlook"),
       Separator(),
-      Literal(R"(<button id="d24224025" label="Uninstall Trelvane" screentip="You can uninstall using this option." onAction="Uninstall0"/>)"),
-      Separator(),
-      Literal(R"(<button id="d242242" label="About Trelvane" onAction="ShowAbout0"/>)"),
+      Include(kOwnButtons),
     EndMenu(),
 };
 // clang-format on

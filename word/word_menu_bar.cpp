@@ -4,6 +4,7 @@
 // whole, their ids prefixed with "All" inside the All menu. Labels are kept character for
 // character, "Field..." with three full stops included. Some ids are Office's own odd spellings
 // ("MailMergeGotToLastRecord"): they are what Word knows, not slips.
+#include "core/own_buttons.h"
 #include "word/word_content.h"
 #include "word/word_shared_menus.h"
 
@@ -283,9 +284,7 @@ constexpr Item kMenuBar[] = {
       Control("ContactUs", "Contact Us …"),
       Control("CheckForUpdates", "Check for Updates"),
       Separator(),
-      Literal(R"(<button id="d24224025" label="Uninstall Trelvane" screentip="You can uninstall using this option." onAction="Uninstall0"/>)"),
-      Separator(),
-      Literal(R"(<button id="d242242" label="About Trelvane" onAction="ShowAbout0"/>)"),
+      Include(kOwnButtons),
     EndMenu(),
 };
 // clang-format on
