@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/memory_settings_store.h"
@@ -19,15 +21,29 @@ struct BuiltDocument {
   ElementCounters counters;  // as the build left them, after boxNew3
 };
 
-// `host`'s document with the All menu on or off and every other setting at its default.
-inline BuiltDocument BuildDocument(const HostProfile& host, bool all_menu) {
+using SettingValues = std::vector<std::pair<std::string, std::string>>;
+
+// `host`'s document with `settings` stored and the rest at their defaults, as a host that
+// reports `version` and the UI language `lcid` (none: it cannot say) has it built.
+inline BuiltDocument BuildDocument(const HostProfile& host, const SettingValues& settings,
+                                   const char* version = "14.0",
+                                   std::optional<std::uint32_t> lcid = std::nullopt) {
   MemorySettingsStore store;
-  Settings(store).Write("All", all_menu ? "1" : "0");
+  for (const auto& [key, value] : settings)
+    Settings(store).Write(key, value);
   StandInHost app(std::string(host.application_name));
+  app.set_version(version);
+  if (lcid)
+    app.set_ui_language_id(*lcid);
   RibbonBuilder builder(host);
   RibbonXml xml = builder.GetRibbonXML(&app, store);
   EXPECT_TRUE(xml.ok) << xml.failure.reason;
   return {std::move(xml.document), builder.writer().counters()};
+}
+
+// `host`'s document with the All menu on or off and every other setting at its default.
+inline BuiltDocument BuildDocument(const HostProfile& host, bool all_menu) {
+  return BuildDocument(host, {{"All", all_menu ? "1" : "0"}});
 }
 
 // Every id attribute's value, in document order (idMso attributes are not ids).

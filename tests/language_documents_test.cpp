@@ -12,9 +12,7 @@
 #include <vector>
 
 #include "core/language_tables.h"
-#include "core/memory_settings_store.h"
-#include "core/ribbon_document.h"
-#include "core/settings.h"
+#include "tests/document_scan.h"
 #include "tools/host_catalog.h"
 
 namespace trelvane {
@@ -104,16 +102,16 @@ std::vector<PlacedText> Translated(const std::vector<PlacedText>& english, Langu
 
 struct SettingsLine {
   std::string name;
-  std::vector<std::pair<std::string, std::string>> values;
+  testing::SettingValues values;
 };
 
 // The matrix the document checks run in English: Left, All and the tab hiding cases.
 std::vector<SettingsLine> Matrix(const HostProfile& host) {
-  std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> hiding;
+  std::vector<std::pair<std::string, testing::SettingValues>> hiding;
   const auto tab = [&](std::size_t i) { return std::string(host.tabs[i].name); };
   hiding.push_back({"no tab keys", {}});
   hiding.push_back({"first tab", {{tab(0), "1"}}});
-  std::vector<std::pair<std::string, std::string>> all;
+  testing::SettingValues all;
   for (std::size_t i = 0; i < host.tabs.size(); ++i)
     all.push_back({tab(i), "1"});
   hiding.push_back({"all tabs", all});
@@ -134,17 +132,7 @@ std::vector<SettingsLine> Matrix(const HostProfile& host) {
 
 std::string Document(const HostProfile& host, const SettingsLine& line, const char* version,
                      std::optional<std::uint32_t> lcid) {
-  MemorySettingsStore store;
-  for (const auto& [key, value] : line.values)
-    Settings(store).Write(key, value);
-  StandInHost application(std::string(host.application_name));
-  application.set_version(version);
-  if (lcid)
-    application.set_ui_language_id(*lcid);
-  RibbonBuilder builder(host);
-  RibbonXml xml = builder.GetRibbonXML(&application, store);
-  EXPECT_TRUE(xml.ok) << xml.failure.reason;
-  return std::move(xml.document);
+  return testing::BuildDocument(host, line.values, version, lcid).document;
 }
 
 TEST(LanguageDocuments, EveryLineOfTheMatrixEqualsEnglishButForItsTexts) {

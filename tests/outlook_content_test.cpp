@@ -6,8 +6,6 @@
 #include <regex>
 #include <set>
 
-#include "core/memory_settings_store.h"
-#include "core/settings.h"
 #include "excel/excel_host.h"
 #include "outlook/outlook_host.h"
 #include "tests/document_scan.h"
@@ -22,17 +20,12 @@ using testing::IdsStartingWith;
 
 // The document for `version` ("14.0", ...) with `settings` ("Key=Value") and the rest default.
 std::string OutlookDocument(const char* version, std::initializer_list<const char*> settings = {}) {
-  MemorySettingsStore store;
+  testing::SettingValues values;
   for (const std::string_view setting : settings) {
     const auto equals = setting.find('=');
-    Settings(store).Write(setting.substr(0, equals), setting.substr(equals + 1));
+    values.emplace_back(setting.substr(0, equals), setting.substr(equals + 1));
   }
-  StandInHost app("Outlook");
-  app.set_version(version);
-  RibbonBuilder builder(outlook::OutlookHost());
-  RibbonXml xml = builder.GetRibbonXML(&app, store);
-  EXPECT_TRUE(xml.ok) << xml.failure.reason;
-  return xml.document;
+  return testing::BuildDocument(outlook::OutlookHost(), values, version).document;
 }
 
 std::vector<std::string> Hidden(std::string_view document) {
