@@ -359,11 +359,11 @@ void CheckAccess(CheckList& checks, const AddinUnderTest& addin) {
     if (checks.Expect(static_cast<bool>(object), "created to play Access 16.0", Hex(hr))) {
       ConnectAddin(object.get(), &access16.application);
       const CustomUi document = GetCustomUi(object.get(), addin.expected.ribbon_id);
-      checks.Expect(document.hr == S_OK && access16.application.version_reads == 1 &&
-                        german.reads == 1,
-                    "Access 16.0 in German: the document, reading Version and LanguageID once");
+      checks.Expect(
+          document.hr == S_OK && access16.application.version_reads == 1 && german.calls == 1,
+          "Access 16.0 in German: the document, reading Version and LanguageID once");
       CheckContent(checks, addin, object.get(), access16, L"content-16-de.txt");
-      checks.Expect(german.reads == 1, "Access 16.0 in German: the menus asked no language");
+      checks.Expect(german.calls == 1, "Access 16.0 in German: the menus asked no language");
     }
   }
   checks.Expect(access16.AllReturned() && german.borrowed() == 0,

@@ -6,6 +6,7 @@
 #include "core/win/wide_text.h"
 #include "tests/win/about_probe.h"
 #include "tests/win/addin_checks.h"
+#include "tests/win/caption_fit.h"
 #include "tests/win/fake_office.h"
 #include "tests/win/gui_probe.h"
 #include "tests/win/office_calls.h"
@@ -166,20 +167,13 @@ void CheckUninstall(CheckList& checks, const AddinUnderTest& addin, IDispatch* o
 
 // Whether every static text and button of `window` shows its whole text on one line.
 std::string ClippedControl(HWND window) {
-  for (HWND child = ::GetWindow(window, GW_CHILD); child;
-       child = ::GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
     const std::wstring text = WindowText(child);
     RECT client = {};
     ::GetClientRect(child, &client);
-    const auto font = reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0));
-    const HDC dc = ::GetDC(child);
-    const HGDIOBJ old = ::SelectObject(dc, font);
-    SIZE size = {};
-    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(child, dc);
-    if (size.cx > client.right - client.left)
-      return Utf8(text) + " needs " + std::to_string(size.cx) + " px, has " +
+    const int needs = TextWidth(child, text);
+    if (needs > client.right - client.left)
+      return Utf8(text) + " needs " + std::to_string(needs) + " px, has " +
              std::to_string(client.right - client.left);
   }
   return {};
@@ -203,15 +197,14 @@ void CheckWindowsInOfficesLanguage(CheckList& checks, const AddinUnderTest& addi
       return;
     ConnectAddin(object.get(), &application);
     const CustomUi document = GetCustomUi(object.get(), addin.expected.ribbon_id);
-    checks.Expect(document.hr == S_OK && german.reads == 1, "German: the document, one read");
+    checks.Expect(document.hr == S_OK && german.calls == 1, "German: the document, one read");
     HRESULT name_hr = S_OK;
     const DISPID show_about = IdOfName(object.get(), L"ShowAbout0", name_hr);
     const DISPID uninstall = IdOfName(object.get(), L"Uninstall0", name_hr);
     checks.ExpectHr(Click(object.get(), show_about, &control), S_OK, "German: ShowAbout0");
     std::size_t count = 0;
     const HWND about = FindAboutWindow(win::Widen(texts.caption), count);
-    if (checks.Expect(about != nullptr, "German: the About window is captioned " +
-                                            texts.caption)) {
+    if (checks.Expect(about != nullptr, "German: the About window is captioned " + texts.caption)) {
       checks.Expect(WindowText(::GetDlgItem(about, win::kAboutTitle)) == win::Widen(texts.title) &&
                         WindowText(::GetDlgItem(about, win::kAboutOk)) == win::Widen(texts.ok),
                     "German: its title and button are German");
@@ -223,10 +216,10 @@ void CheckWindowsInOfficesLanguage(CheckList& checks, const AddinUnderTest& addi
     watcher.Finish();
     const std::wstring message =
         win::Widen(UninstallMessage(addin.expected.host_word, Language::kGerman));
-    checks.Expect(message != addin.expected.uninstall_message &&
-                      std::find(watcher.texts.begin(), watcher.texts.end(), message) !=
-                          watcher.texts.end(),
-                  "German: the uninstall message is German");
+    checks.Expect(
+        message != addin.expected.uninstall_message &&
+            std::find(watcher.texts.begin(), watcher.texts.end(), message) != watcher.texts.end(),
+        "German: the uninstall message is German");
   }
   checks.Expect(application.borrowed() == 0 && german.borrowed() == 0,
                 "German: the host objects' references all came back");

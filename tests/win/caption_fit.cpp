@@ -9,17 +9,6 @@
 namespace trelvane::wintest {
 namespace {
 
-int TextWidth(HWND control, const std::wstring& text) {
-  const HDC dc = ::GetDC(control);
-  const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
-  const HGDIOBJ old = ::SelectObject(dc, font);
-  SIZE size = {};
-  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(control, dc);
-  return size.cx;
-}
-
 bool Overlap(const RECT& a, const RECT& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
@@ -38,14 +27,24 @@ struct Shown {
 
 }  // namespace
 
+int TextWidth(HWND control, const std::wstring& text) {
+  const HDC dc = ::GetDC(control);
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+  const HGDIOBJ old = ::SelectObject(dc, font);
+  SIZE size = {};
+  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(control, dc);
+  return size.cx;
+}
+
 CaptionFit FitOfCaptions(HWND window) {
   CaptionFit fit;
   RECT client;
   ::GetClientRect(window, &client);
   std::vector<Shown> frames;
   std::vector<Shown> shown;
-  for (HWND child = ::GetWindow(window, GW_CHILD); child;
-       child = ::GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
     wchar_t class_name[32] = {};
     ::GetClassNameW(child, class_name, 32);
     if (!::IsWindowVisible(child) || ::lstrcmpiW(class_name, L"Button") != 0)
@@ -97,8 +96,7 @@ CaptionFit FitOfCaptions(HWND window) {
       // An option that gives up a strip to the next paints only the rest (the " Word" quirk).
       const HRGN region = ::CreateRectRgn(0, 0, 0, 0);
       RECT box;
-      if (region && ::GetWindowRgn(shown[i].control, region) != ERROR &&
-          ::GetRgnBox(region, &box))
+      if (region && ::GetWindowRgn(shown[i].control, region) != ERROR && ::GetRgnBox(region, &box))
         painted.right = painted.left + box.right;
       if (region)
         ::DeleteObject(region);

@@ -18,4 +18,7 @@ struct CaptionFit {
 
 CaptionFit FitOfCaptions(HWND window);
 
+// The width in pixels of `text` in `control`'s font.
+int TextWidth(HWND control, const std::wstring& text);
+
 }  // namespace trelvane::wintest

@@ -493,13 +493,7 @@ void CheckTabBoxes(CheckList& checks, HWND window, const configurator::HostChoic
       if (!::EqualRect(&other, &at) && Overlap(other, at))
         wrong += Utf8(caption) + " overlaps a box; ";
     }
-    win::unique_screen_dc dc(::GetDC(nullptr));
-    const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
-    const HGDIOBJ before = ::SelectObject(dc.get(), font);
-    SIZE text = {};
-    ::GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &text);
-    ::SelectObject(dc.get(), before);
-    if (text.cx + ::GetSystemMetrics(SM_CXMENUCHECK) + 4 > at.right - at.left)
+    if (TextWidth(control, caption) + ::GetSystemMetrics(SM_CXMENUCHECK) + 4 > at.right - at.left)
       wrong += Utf8(caption) + " cut off; ";
   }
   if (!Inside(outline, frame))

@@ -155,7 +155,6 @@ HRESULT FakeLanguageSettings::Call(DISPID id, WORD flags, DISPPARAMS& params, VA
     return E_INVALIDARG;
   if (!result)
     return E_POINTER;
-  ++reads;
   V_VT(result) = VT_I4;
   V_I4(result) = ui_language;
   return S_OK;

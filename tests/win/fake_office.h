@@ -86,11 +86,11 @@ class FakeCommandBars final : public FakeDispatch {
                EXCEPINFO* exception) override;
 };
 
-// Office's LanguageSettings: LanguageID(msoLanguageIDUI = 2) is the UI language's LCID.
+// Office's LanguageSettings: LanguageID(msoLanguageIDUI = 2) is the UI language's LCID, its
+// one member (so `calls` counts its reads).
 class FakeLanguageSettings final : public FakeDispatch {
  public:
   LONG ui_language = 1033;
-  int reads = 0;
 
  protected:
   std::optional<DISPID> Member(std::wstring_view name) const override;

@@ -152,13 +152,13 @@ void CheckOfficeVersions(CheckList& checks, const AddinUnderTest& addin) {
       const int languages = host.lcid ? 1 : 0;
       checks.Expect(application.version_reads == versions &&
                         application.language_settings_reads == languages &&
-                        settings.reads == languages,
+                        settings.calls == languages,
                     name +
                         ": Version, LanguageSettings and LanguageID each read once for the "
                         "build, where the host has them",
                     std::to_string(application.version_reads) + ", " +
                         std::to_string(application.language_settings_reads) + " and " +
-                        std::to_string(settings.reads) + " reads");
+                        std::to_string(settings.calls) + " reads");
     }
     checks.Expect(application.borrowed() == 0 && window.borrowed() == 0 && settings.borrowed() == 0,
                   name + ": the host objects' references all came back");

@@ -60,7 +60,7 @@ Start StartOnce(const AddinUnderTest& addin) {
   start.lookups = application.lookups + window.lookups + settings.lookups;
   start.names = application.name_reads;
   start.versions = application.version_reads;
-  start.languages = std::min(application.language_settings_reads, settings.reads);
+  start.languages = std::min(application.language_settings_reads, settings.calls);
   if (addin.expected.other_ribbons_empty) {
     for (const wchar_t* other :
          {L"Microsoft.Outlook.Mail.Compose", L"Microsoft.Outlook.Mail.Read"}) {

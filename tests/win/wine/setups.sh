@@ -169,18 +169,38 @@ listed() {
 
 # setup-checks of one bitness; the 32-bit one reports itself skipped where 32-bit programs do
 # not run.
+# setup-checks of `bits` and its loader into $program and $loader; status 1 where that bitness
+# does not run here (32-bit, on a machine that runs no 32-bit programs).
+checks_of_bits() { # bits
+  if [ "$1" = 32 ]; then
+    wine_runs_32bit || return 1
+    program=$checks32 loader=$wine32_loader
+  else
+    program=$checks64 loader=$wine64_loader
+  fi
+}
+
+# The files a package puts in the program folder: every add-in of the table, the configurator and
+# the pointer, and with `x64` the 64-bit add-ins and pointer in x64\, as sorted `find` lists them.
+expected_files() { # x64|x86
+  local name
+  {
+    for name in $TRELVANE_ADDIN_NAMES; do
+      printf './%s.dll\n' "$name"
+      [ "$1" = x64 ] && printf './x64/%s.dll\n' "$name"
+    done
+    printf './HAND-M.CUR\n./Trelvane.exe\n'
+    [ "$1" = x64 ] && printf './x64/HAND-M.CUR\n'
+  } | LC_ALL=C sort | tr '\n' ' '
+}
+
 run_setup_checks() { # bits label arguments...
   local bits=$1 label=$2 log program loader
   shift 2
   log="$case_dir/setup-checks-$bits-$1.log"
-  if [ "$bits" = 32 ]; then
-    if ! wine_runs_32bit; then
-      skip "$label, as a 32-bit Office sees it: this machine runs no 32-bit programs"
-      return
-    fi
-    program=$checks32 loader=$wine32_loader
-  else
-    program=$checks64 loader=$wine64_loader
+  if ! checks_of_bits "$bits"; then
+    skip "$label, as a 32-bit Office sees it: this machine runs no 32-bit programs"
+    return
   fi
   if timeout 300 "$loader" "$program" "$@" >"$log" 2>&1; then
     pass "$label, as a $bits-bit Office sees it ($(tail -n 1 "$log" | tr -d '\r'))"
@@ -194,7 +214,7 @@ run_setup_checks() { # bits label arguments...
 expect_installed() { # version
   local listing entries
   listing=$(cd "$folder" 2>/dev/null && find . -type f | LC_ALL=C sort | tr '\n' ' ')
-  [ "$listing" = "./AccessTrelvane.dll ./ExcelTrelvane.dll ./HAND-M.CUR ./OutlookTrelvane.dll ./PPTTrelvane.dll ./Trelvane.exe ./WordTrelvane.dll ./x64/AccessTrelvane.dll ./x64/ExcelTrelvane.dll ./x64/HAND-M.CUR ./x64/OutlookTrelvane.dll ./x64/PPTTrelvane.dll ./x64/WordTrelvane.dll " ] &&
+  [ "$listing" = "$(expected_files x64)" ] &&
     pass "its files and nothing else in %LOCALAPPDATA%\\Programs\\Trelvane" ||
     fail "the installed files: $listing"
   entries=$(listed)
@@ -366,19 +386,14 @@ check_setup_held_addin() {
   [ "$rc" = 0 ] || fail "installing exited '$rc'"
   snapshot installed
   for held in "x64/ExcelTrelvane.dll 64" "WordTrelvane.dll 32"; do
-    local file=${held% *} bits=${held#* } holder loader
-    if [ "$bits" = 32 ]; then
-      if ! wine_runs_32bit; then
-        skip "a 32-bit Office holding $file: this machine runs no 32-bit programs"
-        continue
-      fi
-      holder=$checks32 loader=$wine32_loader
-    else
-      holder=$checks64 loader=$wine64_loader
+    local file=${held% *} bits=${held#* } program loader
+    if ! checks_of_bits "$bits"; then
+      skip "a 32-bit Office holding $file: this machine runs no 32-bit programs"
+      continue
     fi
     rm -f "$case_dir/release"
     # By its path on C:, as Office has it (the same file on Z: would be another name).
-    "$loader" "$holder" hold "C:\\users\\$(basename "$profile")\\AppData\\Local\\Programs\\Trelvane\\${file//\//\\}" \
+    "$loader" "$program" hold "C:\\users\\$(basename "$profile")\\AppData\\Local\\Programs\\Trelvane\\${file//\//\\}" \
       "$(windows_path "$case_dir/release")" \
       >"$case_dir/hold.log" 2>&1 &
     local holding=$!
@@ -431,7 +446,7 @@ check_setup_32bit_windows() {
     sed -n 's/^exit //p')
   [ "$rc" = 0 ] && pass "it installs on 32-bit Windows, exit code 0" || fail "installing exited '$rc'"
   listing=$(cd "$folder" 2>/dev/null && find . -type f | LC_ALL=C sort | tr '\n' ' ')
-  [ "$listing" = "./AccessTrelvane.dll ./ExcelTrelvane.dll ./HAND-M.CUR ./OutlookTrelvane.dll ./PPTTrelvane.dll ./Trelvane.exe ./WordTrelvane.dll " ] &&
+  [ "$listing" = "$(expected_files x86)" ] &&
     pass "its files and nothing else" || fail "the installed files: $listing"
   [ "$(listed)" = "Trelvane $TRELVANE_VERSION" ] && pass "one Add/Remove Programs entry" ||
     fail "Add/Remove entries: $(listed)"
