@@ -214,6 +214,8 @@ class Started {
       process_.reset(process.hProcess);
       win::unique_handle thread(process.hThread);
       id_ = process.dwProcessId;
+    } else {
+      start_error_ = ::GetLastError();
     }
   }
   Started(const Started&) = delete;
@@ -240,6 +242,17 @@ class Started {
         milliseconds);
     return found;
   }
+  // What became of the program, for a check whose wait ran out: not started, ended with its
+  // exit code, or running with the top-level windows it has.
+  std::string State() const {
+    if (!process_)
+      return "the program did not start, error " + std::to_string(start_error_);
+    DWORD code = 0;
+    if (Ended(0) && ::GetExitCodeProcess(process_.get(), &code))
+      return "the program ended, exit code " + std::to_string(code);
+    return "the program runs, " + std::to_string(static_cast<long>(Elapsed())) +
+           " ms after its start; its windows: " + DescribeProcessWindows(id_);
+  }
   // Milliseconds from the start to now.
   double Elapsed() const {
     LARGE_INTEGER now, frequency;
@@ -263,6 +276,7 @@ class Started {
  private:
   win::unique_handle process_;
   DWORD id_ = 0;
+  DWORD start_error_ = 0;
   LARGE_INTEGER started_at_ = {};
 };
 
@@ -514,7 +528,7 @@ void CheckFirstStartAndOk(CheckList& checks, const Options& options) {
   Started run(options.program);
   const HWND window = run.Window();
   const double shown_after = run.Elapsed();
-  if (!checks.Expect(window != nullptr, "the options window opens on a first start"))
+  if (!checks.Expect(window != nullptr, "the options window opens on a first start", run.State()))
     return;
   std::printf("report: the options window showed %.0f ms after the program's start\n", shown_after);
   checks.Expect(NothingOfOfficeStarted(),
@@ -597,7 +611,8 @@ void CheckStoredValuesAndCancel(CheckList& checks, const Options& options) {
   {
     Started run(options.program);
     const HWND window = run.Window();
-    if (checks.Expect(window != nullptr, "the options window opens with stored values")) {
+    if (checks.Expect(window != nullptr, "the options window opens with stored values",
+                      run.State())) {
       checks.Expect(SetBoxes(window) == "0 3" && SelectedOption(window) == 2,
                     "Home set clears Left as it loads; Excel chosen", SetBoxes(window));
       Click(window, view::kFirstBoxId + 4);
@@ -610,7 +625,7 @@ void CheckStoredValuesAndCancel(CheckList& checks, const Options& options) {
   {
     Started run(options.program);
     const HWND window = run.Window();
-    if (checks.Expect(window != nullptr, "the options window opens again")) {
+    if (checks.Expect(window != nullptr, "the options window opens again", run.State())) {
       Click(window, view::kFirstBoxId + 0);
       Press(window, {VK_MENU, VK_F4});
       checks.Expect(run.Ended(10000) && StoredSettings() == stored,
@@ -625,7 +640,8 @@ void CheckUnregister(CheckList& checks, const Options& options) {
   const std::wstring addin_key = AddinKey(L"PowerPoint", L"PPTTrelvane.Connect");
   Started run(options.program);
   const HWND window = run.Window();
-  if (!checks.Expect(window != nullptr, "the options window opens to switch the tab off"))
+  if (!checks.Expect(window != nullptr, "the options window opens to switch the tab off",
+                     run.State()))
     return;
   Click(window, view::kFirstBoxId + 0);
   checks.Expect(SetBoxes(window).empty(), "clearing box 0 clears every box", SetBoxes(window));
@@ -652,7 +668,8 @@ void CheckMissingAddin(CheckList& checks, const Options& options) {
   {
     Started run(options.program);
     const HWND window = run.Window();
-    if (checks.Expect(window != nullptr, "the options window opens without AccessTrelvane.dll")) {
+    if (checks.Expect(window != nullptr, "the options window opens without AccessTrelvane.dll",
+                      run.State())) {
       Press(window, {VK_RETURN});
       checks.Expect(run.Ended(10000), "OK ends the program with no message");
       checks.Expect(WaitUntil([] { return !Record(L"HostStarted").empty(); }, 15000) &&
@@ -720,7 +737,7 @@ void CheckReports(CheckList& checks, const Options& options) {
     if (box)
       Press(box, {VK_RETURN});
     const HWND window = run.Window();
-    checks.Expect(window != nullptr, "and the window opens after it");
+    checks.Expect(window != nullptr, "and the window opens after it", run.State());
     if (window)
       Press(window, {VK_ESCAPE});
     run.Ended(10000);
@@ -747,7 +764,7 @@ void CheckEachHostHidesItsTabs(CheckList& checks, const Options& options) {
     {
       Started run(options.program);
       const HWND window = run.Window();
-      if (!checks.Expect(window != nullptr, name + ": the window opens"))
+      if (!checks.Expect(window != nullptr, name + ": the window opens", run.State()))
         continue;
       Choose(window, host.host);
       CheckTabBoxes(checks, window, host);
@@ -779,7 +796,7 @@ void CheckEachHostHidesItsTabs(CheckList& checks, const Options& options) {
     {
       Started run(options.program);
       const HWND window = run.Window();
-      if (!checks.Expect(window != nullptr, name + ": the window opens again"))
+      if (!checks.Expect(window != nullptr, name + ": the window opens again", run.State()))
         continue;
       std::string all = "0 2";
       for (int index = 0; index < count; ++index) {
@@ -835,7 +852,8 @@ void CheckInstalledHosts(CheckList& checks, const Options& options, FakeServers&
   {
     Started run(options.program);
     const HWND window = run.Window();
-    if (checks.Expect(window != nullptr, "with Excel and Access missing the window opens")) {
+    if (checks.Expect(window != nullptr, "with Excel and Access missing the window opens",
+                      run.State())) {
       std::string enabled;
       for (int k = 0; k < configurator::kHostCount; ++k) {
         if (::IsWindowEnabled(::GetDlgItem(window, view::kFirstOptionId + k)))
@@ -894,7 +912,7 @@ void CheckLanguage(CheckList& checks, const Options& options) {
   ClearStoredSettings();
   Started run(options.program);
   const HWND window = run.Window();
-  if (!checks.Expect(window != nullptr, "the options window opens"))
+  if (!checks.Expect(window != nullptr, "the options window opens", run.State()))
     return;
   const std::string name(InfoOf(language).name);
   checks.Expect(WindowText(::GetDlgItem(window, view::kFirstBoxId)) ==

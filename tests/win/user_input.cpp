@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "tests/win/check.h"
 #include "tests/win/gui_probe.h"
 
 namespace trelvane::wintest {
@@ -31,6 +32,24 @@ BOOL CALLBACK FindInProcess(HWND window, LPARAM data) {
     return TRUE;
   search->found = window;
   return FALSE;
+}
+
+struct Listing {
+  DWORD process_id;
+  std::string text;
+};
+
+BOOL CALLBACK ListInProcess(HWND window, LPARAM data) {
+  auto* listing = reinterpret_cast<Listing*>(data);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  if (process != listing->process_id)
+    return TRUE;
+  wchar_t name[64] = {};
+  ::GetClassNameW(window, name, 64);
+  listing->text += (listing->text.empty() ? "" : ", ") + Utf8(name) + " \"" +
+                   Utf8(WindowText(window)) + "\"" + (::IsWindowVisible(window) ? "" : " hidden");
+  return TRUE;
 }
 
 BOOL CALLBACK CollectChild(HWND window, LPARAM data) {
@@ -115,6 +134,12 @@ HWND FindProcessWindow(DWORD process_id, const wchar_t* window_class, const std:
   Search search{process_id, window_class, &caption, nullptr};
   ::EnumWindows(&FindInProcess, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+std::string DescribeProcessWindows(DWORD process_id) {
+  Listing listing{process_id, {}};
+  ::EnumWindows(&ListInProcess, reinterpret_cast<LPARAM>(&listing));
+  return listing.text.empty() ? "none" : listing.text;
 }
 
 std::vector<std::wstring> ChildTexts(HWND window) {

@@ -26,6 +26,10 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds);
 // any).
 HWND FindProcessWindow(DWORD process_id, const wchar_t* window_class, const std::wstring& caption);
 
+// Every top-level window of the process, visible or not, as `class "caption"` (" hidden" after
+// one that is not visible), for a report of why a wait ran out; "none" when it has none.
+std::string DescribeProcessWindows(DWORD process_id);
+
 // The texts of a window's child windows, in their order.
 std::vector<std::wstring> ChildTexts(HWND window);
 

@@ -202,11 +202,15 @@ run_setup_checks() { # bits label arguments...
     skip "$label, as a 32-bit Office sees it: this machine runs no 32-bit programs"
     return
   fi
-  if timeout 300 "$loader" "$program" "$@" >"$log" 2>&1; then
+  local rc=0
+  timeout 300 "$loader" "$program" "$@" >"$log" 2>&1 || rc=$?
+  if [ "$rc" = 0 ]; then
     pass "$label, as a $bits-bit Office sees it ($(tail -n 1 "$log" | tr -d '\r'))"
   else
-    grep -a '^FAIL' "$log" | tr -d '\r' | sed 's/^/    /' || true
-    fail "$label, as a $bits-bit Office sees it (log: $log)"
+    # The failed checks; where none is named (the program did not get as far), the log's end.
+    grep -a '^FAIL' "$log" | tr -d '\r' | sed 's/^/    /' ||
+      tail -n 8 "$log" | tr -d '\r' | sed 's/^/    | /'
+    fail "$label, as a $bits-bit Office sees it: exit $rc (log: $log)"
   fi
 }
 
