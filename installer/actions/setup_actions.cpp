@@ -70,11 +70,12 @@ extern "C" UINT __stdcall CheckFilesFree(MSIHANDLE install) {
     if (!held)
       return ERROR_SUCCESS;
     const std::wstring file = held->path.substr(held->path.find_last_of(L'\\') + 1);
-    std::wstring text = held->program.empty()
-                            ? file +
-                                  L" is in use. Close Excel, Word, PowerPoint, Access, Outlook and the "
-                                  L"Trelvane configurator"
-                            : held->program + L" is using " + file + L". Close " + held->program;
+    std::wstring text =
+        held->program.empty()
+            ? file +
+                  L" is in use. Close Excel, Word, PowerPoint, Access, Outlook and the "
+                  L"Trelvane configurator"
+            : held->program + L" is using " + file + L". Close " + held->program;
     text += L", then try again. Nothing has been changed. (" + held->path + L")";
     Say(install, INSTALLMESSAGE(INSTALLMESSAGE_ERROR | MB_OK | MB_ICONERROR), text);
     return ERROR_INSTALL_USEREXIT;
