@@ -249,7 +249,7 @@ class Started {
       return "the program did not start, error " + std::to_string(start_error_);
     DWORD code = 0;
     if (Ended(0) && ::GetExitCodeProcess(process_.get(), &code))
-      return "the program ended, exit code " + std::to_string(code);
+      return "the program ended, exit code " + Hex(static_cast<HRESULT>(code));
     return "the program runs, " + std::to_string(static_cast<long>(Elapsed())) +
            " ms after its start; its windows: " + DescribeProcessWindows(id_);
   }

@@ -83,14 +83,21 @@ wine_env_start() { # work folder [pristine]
   export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
   start_xvfb "$work/xvfb.log" || return 1
   wine_runs_32bit || use_64bit_wine_only "$work"
+  local loader=wine
   if [ "${WINEARCH:-}" = win32 ]; then
     # Only the 32-bit loader makes a 32-bit Windows.
-    WINEARCH=win32 "$wine32_loader" wineboot.exe -i >"$work/wineboot.log" 2>&1 || true
+    loader=$wine32_loader
+    WINEARCH=win32 "$loader" wineboot.exe -i >"$work/wineboot.log" 2>&1 || true
   else
     wineboot -i >"$work/wineboot.log" 2>&1 || true
   fi
+  # A program that crashes ends, with its exception as its exit code, and a check reports it;
+  # Wine's crash dialog would keep it waiting for a click until the check's time runs out.
+  "$loader" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    >/dev/null 2>&1 || true
   wineserver -w
-  # A pristine prefix stays as wineboot left it, its server ended: each test copies it.
+  # A pristine prefix stays as wineboot left it but for that, its server ended: each test
+  # copies it.
   if [ "${2:-}" = pristine ]; then
     [ -f "$WINEPREFIX/system.reg" ] || return 2
     return 0
