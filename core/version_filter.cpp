@@ -33,10 +33,18 @@ void Flatten(std::span<const Item> items, std::vector<Item>& out) {
   }
 }
 
-const VersionChange* ChangeFor(std::span<const VersionChange> changes, std::string_view id_mso,
-                               OfficeVersion version) {
-  for (const VersionChange& change : changes) {
-    if (change.id_mso == id_mso && MajorNumber(version) > MajorNumber(change.last_known))
+// Whether a change to what came after `last_known` applies in `version`.
+template <typename Change>
+bool AppliesIn(const Change& change, OfficeVersion version) {
+  return MajorNumber(version) > MajorNumber(change.last_known);
+}
+
+// The change whose `name` (the control's id, or our text) is `value` and applies in `version`.
+template <typename Change>
+const Change* ChangeFor(std::span<const Change> changes, std::string_view Change::*name,
+                        std::string_view value, OfficeVersion version) {
+  for (const Change& change : changes) {
+    if (change.*name == value && AppliesIn(change, version))
       return &change;
   }
   return nullptr;
@@ -154,19 +162,10 @@ class Tidier {
   std::vector<DividerPlace> places_;
 };
 
-const TextChange* TextChangeFor(std::span<const TextChange> changes, std::string_view text,
-                                OfficeVersion version) {
-  for (const TextChange& change : changes) {
-    if (change.text == text && MajorNumber(version) > MajorNumber(change.last_known))
-      return &change;
-  }
-  return nullptr;
-}
-
 template <typename Change>
 bool AnyAppliesTo(std::span<const Change> changes, OfficeVersion version) {
   for (const Change& change : changes) {
-    if (MajorNumber(version) > MajorNumber(change.last_known))
+    if (AppliesIn(change, version))
       return true;
   }
   return false;
@@ -185,7 +184,7 @@ void ChangeTextsForVersion(std::vector<Item>& items, std::span<const TextChange>
   if (!AnyAppliesTo(changes, version))
     return;
   const auto changed = [&](std::string_view text) {
-    const TextChange* change = TextChangeFor(changes, text, version);
+    const TextChange* change = ChangeFor(changes, &TextChange::text, text, version);
     return change ? change->later_text : text;
   };
   // Whether a literal tag holds a changed text anywhere, before it is taken apart.
@@ -223,7 +222,8 @@ std::vector<Item> ItemsForVersion(std::span<const Item> items,
   for (std::size_t i = 0; i < flat.size(); ++i) {
     if (!NamesBuiltInControl(flat[i]))
       continue;
-    if (const VersionChange* change = ChangeFor(changes, flat[i].id_mso, version)) {
+    if (const VersionChange* change =
+            ChangeFor(changes, &VersionChange::id_mso, flat[i].id_mso, version)) {
       if (change->later_id_mso.empty()) {
         kept[i] = false;
         dropped = true;
