@@ -77,6 +77,8 @@ def main(source):
              '"About Excel 2010 Trelvane" = "Trelvane 2010"\n', "no Office version"),
             ("a line that is no entry", "pl", "[windows]\n", "[windows]\nOK = OK\n",
              "not an entry"),
+            ("a bare ampersand in the ribbon", "nl", entry(languages, "nl", "Edit"),
+             '"Edit" = "Bewerken & zo"\n', "&amp;"),
         ]
         for what, tag, old, new, said in breaks:
             folder = fresh()

@@ -7,8 +7,9 @@ and writes them as C++ for the build.
   language_tables.py --write OUT.cpp FOLDER TAG...  checks them and writes the C++ source
 
 A table fails the check when it misses a catalog text, has one the catalog lacks, has a text
-twice, leaves a translation empty, drops or adds a {N} placeholder, or names Office 2010 where
-the English does not name it as the text to translate. Exit status 1 then, with one line per
+twice, leaves a translation empty, drops or adds a {N} placeholder, names Office 2010 where
+the English does not name it as the text to translate, or gives the ribbon a text that would break
+its markup (a `<`, a `"`, or an `&` that begins no entity: the document takes the text as it stands). Exit status 1 then, with one line per
 fault, "FILE:LINE: what"; 2 for bad arguments.
 """
 import re
@@ -20,6 +21,7 @@ QUOTED = r'"((?:[^"\\]|\\.)*)"'
 ENTRY = re.compile(r"^\s*" + QUOTED + r"\s*(?:=\s*" + QUOTED + r")?\s*$")
 SECTION = re.compile(r"^\s*\[\s*([a-z]+)\s*\]\s*$")
 PLACEHOLDER = re.compile(r"\{\d+\}")
+NOT_MARKUP = re.compile(r'[<"]|&(?!(?:amp|lt|gt|quot|apos|#[0-9]+|#x[0-9A-Fa-f]+);)')
 
 
 class TableError(Exception):
@@ -108,6 +110,9 @@ def read_table(folder, tag, catalog):
                           (where, english, " ".join(PLACEHOLDER.findall(english)) or "(none)"))
         elif "2010" in translation:
             faults.append('%s: "%s" must name no Office version' % (where, english))
+        elif section == "ribbon" and NOT_MARKUP.search(translation):
+            faults.append('%s: "%s" must write < " and & as &lt; &quot; and &amp;' %
+                          (where, english))
         table[key] = translation
     for section, english in catalog:
         if (section, english) not in table:
