@@ -14,8 +14,6 @@ namespace {
 using trelvane::win::FailWithWin32;
 
 constexpr int kTwipsPerInch = 1440;
-constexpr int kClientWidthTwips = 8040;
-constexpr int kClientHeightTwips = 4965;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kIconResource = 1;
 constexpr HostOption kHosts[] = {HostOption::kWord, HostOption::kExcel, HostOption::kAccess,
@@ -109,12 +107,9 @@ void OptionsView::Create() {
   if (!::RegisterClassExW(&window_class) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
     FailWithWin32(FailureKind::kInternal, "cannot register the window's class", ::GetLastError());
 
-  // The table's size; Arrange makes it what the captions need.
-  RECT frame = {0, 0, Pixels(kClientWidthTwips), Pixels(kClientHeightTwips)};
-  ::AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+  // Sized and centred by Arrange, once the controls are there to measure.
   window_.reset(::CreateWindowExW(0, kOptionsWindowClass, L"", kWindowStyle, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                                  nullptr, nullptr, instance_, this));
+                                  CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this));
   if (!window_)
     FailWithWin32(FailureKind::kInternal, "cannot create the options window", ::GetLastError());
 
